@@ -1,0 +1,11 @@
+#include "form/PushButton.h"
+
+namespace nonagra::form {
+
+void PushButton::click() {
+    if (Enabled && Visible && Click) {
+        Click();
+    }
+}
+
+} // namespace nonagra::form

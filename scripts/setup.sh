@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running and testing need, only
+# when one is missing, so a second run costs a dpkg query and nothing more.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config dpkg-dev file
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev
+  fonts-ebgaramond fonts-liberation2
+  xvfb xauth xdotool openbox x11-utils imagemagick
+  desktop-file-utils appstream clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
