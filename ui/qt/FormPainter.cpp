@@ -1,0 +1,66 @@
+#include "ui/qt/FormPainter.h"
+
+#include "ui/qt/Colours.h"
+#include "ui/qt/Twips.h"
+
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace nonagra::qt {
+
+double FormPainter::thickness(int logicalPixels) const {
+    return std::max(1.0, std::round(logicalPixels * dpr_)) / dpr_;
+}
+
+void FormPainter::paint(const form::Label& label) {
+    const QRectF outer = snappedRect(label.Bounds, dpr_);
+    if (label.Style == form::BackStyle::Opaque) {
+        painter_.fillRect(outer, toQColor(label.BackColor.get()));
+    }
+    QRectF inner = outer;
+    if (label.Border == form::BorderStyle::FixedSingle) {
+        const double w = thickness(1);
+        const QColor black = toQColor(form::colours::Black);
+        painter_.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), black);
+        painter_.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), black);
+        painter_.fillRect(QRectF(outer.left(), outer.top(), w, outer.height()), black);
+        painter_.fillRect(QRectF(outer.right() - w, outer.top(), w, outer.height()), black);
+        inner = outer.adjusted(w, w, -w, -w);
+    }
+    const std::string& caption = label.Caption;
+    if (caption.empty()) {
+        return;
+    }
+    int flags = Qt::AlignTop;
+    flags |= label.Align == form::Alignment::Center ? Qt::AlignHCenter : Qt::AlignLeft;
+    if (label.WordWrap) {
+        flags |= Qt::TextWordWrap;
+    }
+    painter_.setFont(fonts_.font(label.TextFont));
+    painter_.setPen(toQColor(label.ForeColor.get(), palette_, label.Enabled));
+    painter_.save();
+    painter_.setClipRect(inner, Qt::IntersectClip);
+    painter_.drawText(inner, flags, QString::fromStdString(caption));
+    painter_.restore();
+}
+
+void FormPainter::paint(const form::Line& line) {
+    // A pixel coordinate names a pixel, so a line runs through pixel centres:
+    // 5 pixels wide at y it covers y-2 to y+2, as a pen on the original
+    // platform does. Both edges are placed on whole pixels first.
+    const int width = line.WidthPixels;
+    const double pen = thickness(width);
+    const auto centre = [&](int twips) {
+        const double firstPixel = std::round(logicalFromTwips(twips) + 0.5 - width / 2.0);
+        return onDevice(firstPixel, dpr_) + pen / 2;
+    };
+    QPen stroke(toQColor(line.LineColour, palette_));
+    stroke.setWidthF(pen);
+    stroke.setCapStyle(Qt::SquareCap);
+    painter_.setPen(stroke);
+    painter_.drawLine(QPointF(centre(line.From.X), centre(line.From.Y)),
+                      QPointF(centre(line.To.X), centre(line.To.Y)));
+}
+
+} // namespace nonagra::qt

@@ -1,0 +1,150 @@
+#include "ui/qt/FormView.h"
+
+#include "form/Line.h"
+#include "ui/qt/Colours.h"
+#include "ui/qt/FormPainter.h"
+#include "ui/qt/Frame.h"
+#include "ui/qt/Twips.h"
+
+#include <QCloseEvent>
+#include <QHideEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <ranges>
+
+namespace nonagra::qt {
+
+namespace {
+
+short buttonCode(Qt::MouseButton button) {
+    return button == Qt::RightButton ? form::RightButton : form::LeftButton;
+}
+
+short shiftCode(Qt::KeyboardModifiers modifiers) {
+    short code = 0;
+    code |= modifiers.testFlag(Qt::ShiftModifier) ? 1 : 0;
+    code |= modifiers.testFlag(Qt::ControlModifier) ? 2 : 0;
+    code |= modifiers.testFlag(Qt::AltModifier) ? 4 : 0;
+    return code;
+}
+
+} // namespace
+
+FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
+    : form_(form), gate_(gate), fonts_(fonts), widgets_(*this, gate, fonts) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setFocusPolicy(Qt::NoFocus);
+    applyFrame(*this, form);
+    for (form::Control* control : form.widgets()) {
+        widgets_.add(*control);
+    }
+    setUpFocus();
+    form.setObserver(this);
+}
+
+FormView::~FormView() {
+    form_.setObserver(nullptr);
+}
+
+void FormView::setUpFocus() {
+    const auto& order = form_.tabOrder();
+    QWidget* previous = nullptr;
+    for (const form::Control* control : order) {
+        QWidget* widget = widgets_.widgetOf(*control);
+        if (widget == nullptr) {
+            continue;
+        }
+        widget->setFocusPolicy(Qt::StrongFocus);
+        if (previous != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        } else {
+            widget->setFocus();
+        }
+        previous = widget;
+    }
+}
+
+void FormView::controlChanged(const form::Control& control) {
+    if (!widgets_.sync(control)) {
+        update(snappedRect(control.Bounds, devicePixelRatioF()).toAlignedRect());
+    }
+}
+
+void FormView::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // The device, not the widget: rendering into a 2x image must snap to its grid.
+    const double dpr = painter.device()->devicePixelRatioF();
+    const QRect dirty = event->rect();
+    painter.fillRect(dirty, toQColor(form_.BackColor));
+    FormPainter draw(painter, palette(), fonts_, dpr);
+    for (const form::Control* control : form_.stacking() | std::views::reverse) {
+        if (!control->Visible) {
+            continue;
+        }
+        if (auto* line = dynamic_cast<const form::Line*>(control)) {
+            draw.paint(*line);
+        } else if (auto* label = dynamic_cast<const form::Label*>(control);
+                   label != nullptr && snappedRect(label->Bounds, dpr).intersects(QRectF(dirty))) {
+            draw.paint(*label);
+        }
+    }
+}
+
+form::Label* FormView::labelAt(QPointF logical) const {
+    const double dpr = devicePixelRatioF();
+    for (form::Control* control : form_.stacking()) {
+        auto* label = dynamic_cast<form::Label*>(control);
+        if (label != nullptr && label->takesInput() && covers(label->Bounds, logical, dpr)) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+void FormView::mousePressEvent(QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    if (button != Qt::LeftButton && button != Qt::RightButton) {
+        return;
+    }
+    form::Label* label = labelAt(event->position());
+    pressed_ = label;
+    pressedButton_ = button;
+    if (label == nullptr) {
+        return;
+    }
+    const QPointF twips = twipsAt(event->position(), devicePixelRatioF());
+    const int x = static_cast<int>(twips.x()) - label->Bounds.Left;
+    const int y = static_cast<int>(twips.y()) - label->Bounds.Top;
+    const short shift = shiftCode(event->modifiers());
+    gate_.deliver([label, button, shift, x, y] { label->press(buttonCode(button), shift, x, y); });
+}
+
+void FormView::mouseReleaseEvent(QMouseEvent* event) {
+    form::Label* label = pressed_;
+    if (label == nullptr || event->button() != pressedButton_) {
+        return;
+    }
+    pressed_ = nullptr;
+    if (label->takesInput() && covers(label->Bounds, event->position(), devicePixelRatioF())) {
+        gate_.deliver([label] { label->click(); });
+    }
+}
+
+void FormView::closeEvent(QCloseEvent* event) {
+    if (onCloseRequest) {
+        event->ignore();
+        onCloseRequest();
+        return;
+    }
+    event->accept();
+}
+
+void FormView::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous() && onHidden) {
+        onHidden();
+    }
+}
+
+} // namespace nonagra::qt

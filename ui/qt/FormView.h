@@ -1,0 +1,53 @@
+#pragma once
+
+#include "form/Form.h"
+#include "form/Label.h"
+#include "ui/qt/EventGate.h"
+#include "ui/qt/FontBook.h"
+#include "ui/qt/WidgetBridge.h"
+
+#include <QWidget>
+#include <functional>
+
+namespace nonagra::qt {
+
+// One top-level window for one form. Labels and lines have no window of their
+// own: this widget paints them in stacking order and hit-tests the mouse for
+// them; the other controls are real widgets above them.
+class FormView : public QWidget, private form::FormObserver {
+public:
+    FormView(form::Form& form, EventGate& gate, const FontBook& fonts);
+    ~FormView() override;
+
+    form::Form& form() const { return form_; }
+    QWidget* widgetOf(const form::Control& control) const { return widgets_.widgetOf(control); }
+
+    // Called instead of closing when the window system asks to close the
+    // window; without one, closing hides it.
+    std::function<void()> onCloseRequest;
+    // Called when the program hides the window or closing hid it.
+    std::function<void()> onHidden;
+
+    // The topmost label with a handler at a point in logical pixels.
+    form::Label* labelAt(QPointF logical) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void controlChanged(const form::Control& control) override;
+    void setUpFocus();
+
+    form::Form& form_;
+    EventGate& gate_;
+    const FontBook& fonts_;
+    WidgetBridge widgets_;
+    form::Label* pressed_ = nullptr;
+    Qt::MouseButton pressedButton_ = Qt::NoButton;
+};
+
+} // namespace nonagra::qt

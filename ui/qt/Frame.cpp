@@ -1,0 +1,50 @@
+#include "ui/qt/Frame.h"
+
+#include "ui/qt/IconImage.h"
+#include "ui/qt/Taskbar.h"
+#include "ui/qt/Twips.h"
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace nonagra::qt {
+
+namespace {
+
+Qt::WindowFlags flagsOf(const form::Form& form) {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (form.ControlBox) {
+        flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (form.MinButton) {
+            flags |= Qt::WindowMinimizeButtonHint;
+        }
+        if (form.MaxButton && form.Border == form::FrameBorder::Sizable) {
+            flags |= Qt::WindowMaximizeButtonHint;
+        }
+    }
+    return flags;
+}
+
+} // namespace
+
+void applyFrame(QWidget& window, const form::Form& form) {
+    window.setWindowFlags(flagsOf(form));
+    window.setWindowTitle(QString::fromStdString(form.Caption));
+    const QSize client(widgetRect({0, 0, form.ClientWidth, form.ClientHeight}).size());
+    if (form.Border == form::FrameBorder::FixedSingle) {
+        window.setFixedSize(client);
+    } else {
+        window.resize(client);
+    }
+    if (form.WindowIcon) {
+        window.setWindowIcon(QIcon(QPixmap::fromImage(iconImage(*form.WindowIcon))));
+    }
+}
+
+void prepareShowing(QWidget& window, const form::Form& form) {
+    if (!form.ShowInTaskbar) {
+        skipTaskbar(window);
+    }
+}
+
+} // namespace nonagra::qt

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "form/Form.h"
+
+#include <QWidget>
+
+namespace nonagra::qt {
+
+// The window's frame as the form describes it: title, icon, client size, border
+// and title-bar buttons.
+void applyFrame(QWidget& window, const form::Form& form);
+
+// What must be set on the native window before every showing; the window
+// manager forgets it whenever the window is withdrawn.
+void prepareShowing(QWidget& window, const form::Form& form);
+
+} // namespace nonagra::qt

@@ -1,0 +1,152 @@
+#include "ui/qt/WidgetBridge.h"
+
+#include "form/PushButton.h"
+#include "form/ScrollBar.h"
+#include "form/TextField.h"
+#include "ui/qt/Twips.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <stdexcept>
+
+namespace nonagra::qt {
+
+namespace {
+
+void syncField(QLineEdit& edit, const form::TextField& field) {
+    edit.setText(QString::fromStdString(field.Text));
+}
+
+void syncButton(QPushButton& button, const form::PushButton& model) {
+    button.setText(QString::fromStdString(model.Caption));
+}
+
+void syncBar(QScrollBar& bar, const form::ScrollBar& model) {
+    const QSignalBlocker quiet(bar);
+    bar.setRange(model.Min, model.Max);
+    bar.setSingleStep(model.SmallChange);
+    bar.setPageStep(model.LargeChange);
+    bar.setValue(model.Value);
+    bar.setSliderPosition(model.Value);
+}
+
+// An edit field the user cannot change: the game writes it, nothing reads
+// input from it. Disabled, it keeps the white ground and greys its text.
+QWidget* makeField(QWidget& host, const form::TextField& field, const FontBook& fonts) {
+    auto* edit = new QLineEdit(&host);
+    edit->setReadOnly(true);
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base,
+                     palette.color(QPalette::Active, QPalette::Base));
+    edit->setPalette(palette);
+    if (field.TextFont) {
+        edit->setFont(fonts.font(*field.TextFont));
+    }
+    syncField(*edit, field);
+    return edit;
+}
+
+QWidget* makeButton(QWidget& host, form::PushButton& model, EventGate& gate,
+                    const FontBook& fonts) {
+    auto* button = new QPushButton(&host);
+    button->setAutoDefault(false);
+    button->setFont(fonts.font(model.TextFont));
+    syncButton(*button, model);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [&model, &gate] { gate.deliver([&model] { model.click(); }); });
+    return button;
+}
+
+void act(form::ScrollBar& model, int action, int position) {
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        model.stepUp();
+        break;
+    case QAbstractSlider::SliderSingleStepSub:
+        model.stepDown();
+        break;
+    case QAbstractSlider::SliderPageStepAdd:
+        model.pageUp();
+        break;
+    case QAbstractSlider::SliderPageStepSub:
+        model.pageDown();
+        break;
+    case QAbstractSlider::SliderToMinimum:
+        model.Value = model.Min;
+        break;
+    case QAbstractSlider::SliderToMaximum:
+        model.Value = model.Max;
+        break;
+    case QAbstractSlider::SliderMove:
+        model.Value = static_cast<std::int16_t>(position);
+        break;
+    default:
+        break;
+    }
+}
+
+// Every step the user takes goes through the control, which clamps it and
+// raises its change handler; the bar then shows the value the control holds.
+QWidget* makeBar(QWidget& host, form::ScrollBar& model, EventGate& gate) {
+    auto* bar = new QScrollBar(Qt::Vertical, &host);
+    syncBar(*bar, model);
+    QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar, &model, &gate](int action) {
+        const int position = bar->sliderPosition();
+        gate.deliver([&model, action, position] { act(model, action, position); });
+        bar->setSliderPosition(model.Value);
+    });
+    return bar;
+}
+
+QWidget* make(QWidget& host, form::Control& control, EventGate& gate, const FontBook& fonts) {
+    if (auto* field = dynamic_cast<form::TextField*>(&control)) {
+        return makeField(host, *field, fonts);
+    }
+    if (auto* button = dynamic_cast<form::PushButton*>(&control)) {
+        return makeButton(host, *button, gate, fonts);
+    }
+    if (auto* bar = dynamic_cast<form::ScrollBar*>(&control)) {
+        return makeBar(host, *bar, gate);
+    }
+    throw std::logic_error(control.name() + ": no widget for this kind of control");
+}
+
+} // namespace
+
+QWidget& WidgetBridge::add(form::Control& control) {
+    QWidget* widget = make(host_, control, gate_, fonts_);
+    widget->setObjectName(QString::fromStdString(control.name()));
+    widget->setGeometry(widgetRect(control.Bounds));
+    widget->setContextMenuPolicy(Qt::NoContextMenu);
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setVisible(control.Visible);
+    widget->setEnabled(control.Enabled);
+    widgets_[&control] = widget;
+    return *widget;
+}
+
+QWidget* WidgetBridge::widgetOf(const form::Control& control) const {
+    auto found = widgets_.find(&control);
+    return found == widgets_.end() ? nullptr : found->second;
+}
+
+bool WidgetBridge::sync(const form::Control& control) {
+    QWidget* widget = widgetOf(control);
+    if (widget == nullptr) {
+        return false;
+    }
+    widget->setVisible(control.Visible);
+    widget->setEnabled(control.Enabled);
+    if (auto* field = dynamic_cast<const form::TextField*>(&control)) {
+        syncField(static_cast<QLineEdit&>(*widget), *field);
+    } else if (auto* button = dynamic_cast<const form::PushButton*>(&control)) {
+        syncButton(static_cast<QPushButton&>(*widget), *button);
+    } else if (auto* bar = dynamic_cast<const form::ScrollBar*>(&control)) {
+        syncBar(static_cast<QScrollBar&>(*widget), *bar);
+    }
+    return true;
+}
+
+} // namespace nonagra::qt
