@@ -1,0 +1,32 @@
+// The six pairs whose places in the bank are fixed; the generator fills the
+// other slots around them.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace bankgen {
+
+struct FixedPair {
+    int level;
+    int number;
+    std::string_view puzzle;
+    std::string_view solution;
+};
+
+inline constexpr std::array<FixedPair, 6> kFixedPairs = {{
+    {1, 1, "93xxx67xxx6xx48xx5xx52xx1x8xxx97x5142xxxxxxx3547x61xxx7x4xx38xx3xx89xx2xxx61xxx97",
+     "938516742162748935475239168683972514219485673547361289794623851351897426826154397"},
+    {1, 2, "6xx7x43xx4x85xxxx6xxx98x5x2x1x49x82x52xxxxx74x8xx25x9x2x3x51x6x9xxxx34x8xx56x9xx1",
+     "652714389498532716137986542316497825529368174784125693243851967961273458875649231"},
+    {2, 1, "16xxx39xxxx75x42xxxx9xxx7xxx1xx6xx7xxx39x16xxx8xx3xx9xxx8xxx1xxxx54x28xx42xxxxx39",
+     "162873954837594216549126783914268375753941628286735491678359142395412867421687539"},
+    {2, 13, "xxx1xxxxxxxx54xxx87xxxxxxxxx81xxxx9xx5xx3xx4xx2xxxx76xxxxxxxxx59xxx27xxxxxxxx6xxx",
+     "564178329192543678738692154381764592657239841429815763276481935915327486843956217"},
+    {3, 1, "51xxx39xxx7xxx6x538xxx9x1xx3x27xxxxxx5xxxxx4xxxxxx15x9xx7x4xxx514x6xxx9x2xx8xxxxx",
+     "516483927974216853823597164392754681751968342468321579687149235145632798239875416"},
+    {3, 151, "xxx1xxxx74xxx2x9xxx6x5xxx236x4xx3xxxx2xxxxx4xxxx9xx7x884xxx5x9xxx3x6xxx19xxxx8xxx",
+     "532194687487326915169587423694873152728651349315942768841735296253469871976218534"},
+}};
+
+} // namespace bankgen

@@ -1,0 +1,7 @@
+#include "tools/bankgen/Cli.h"
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    return bankgen::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr);
+}
