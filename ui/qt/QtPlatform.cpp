@@ -43,11 +43,13 @@ int QtPlatform::run(form::Form& startup) {
     FormView& main = view(startup);
     main.onCloseRequest = [this] { endProgram(); };
     load(main);
-    if (gate_.closed()) {
-        return gate_.exitCode();
+    if (!gate_.closed()) {
+        show(main);
+        QApplication::exec();
     }
-    show(main);
-    QApplication::exec();
+    // The forms may go before this platform does; their windows go first.
+    views_.clear();
+    loaded_.clear();
     return gate_.exitCode();
 }
 

@@ -20,7 +20,8 @@ public:
     ~QtPlatform() override;
 
     // Loads and shows the start-up form and runs the event loop until the
-    // program ends; closing that form's window ends it. Returns the exit code.
+    // program ends; closing that form's window ends it. Returns the exit code,
+    // with every window released.
     int run(form::Form& startup);
 
     form::MessageAnswer messageBox(const std::string& title, const std::string& text,
