@@ -26,7 +26,7 @@ class Hasznalat;
 //                            SzamGombFeherites
 //   board/Loading.cpp        AktualisFeladvanyBetoltes
 //   play/CellInput.cpp       SzamGomb_Click, Mezo_MouseDown, Mezo_Click
-//   play/Check.cpp           AktualisFeladvanyMegfejtes and the advance
+//   play/Check.cpp           AktualisFeladvanyMegfejtes and the advance (Tovabblepes)
 //   play/GiveUp.cpp          cmdFeladom_Click
 //   flow/Selection.cpp       FeladvanySzintLepteto_Change, UjFeladvanyLepteto_Change,
 //                            FeladvanySzintKiiras, UjFeladvanyKiiras
@@ -93,6 +93,9 @@ public:
     Hasznalat* helpWindow() const { return hasznalat_.get(); }
 
 private:
+    // The advance after a solved puzzle, on the player's Yes.
+    void Tovabblepes();
+
     form::Platform& platform_;
     std::unique_ptr<Hasznalat> hasznalat_;
 };
