@@ -1,3 +1,4 @@
+// Notifying the form of a control's property writes.
 #include "form/Control.h"
 
 #include "form/Form.h"

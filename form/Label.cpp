@@ -1,3 +1,4 @@
+// Delivering mouse input to a label, which a disabled or hidden one ignores.
 #include "form/Label.h"
 
 namespace nonagra::form {

@@ -1,3 +1,4 @@
+// Delivering a click to a push button.
 #include "form/PushButton.h"
 
 namespace nonagra::form {

@@ -1,3 +1,4 @@
+// The stepper value: clamped, and announced only when it really changes.
 #include "form/ScrollBar.h"
 
 #include <algorithm>
