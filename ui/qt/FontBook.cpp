@@ -1,5 +1,8 @@
 #include "ui/qt/FontBook.h"
 
+#include <QFontDatabase>
+#include <QRawFont>
+#include <algorithm>
 #include <cmath>
 
 namespace nonagra::qt {
@@ -9,11 +12,20 @@ void FontBook::alias(const std::string& name, QStringList families, QFont::Style
     made_.clear();
 }
 
+void FontBook::requireLetters(const QString& letters) {
+    letters_ = letters;
+    made_.clear();
+}
+
 const QFont& FontBook::font(const form::Font& wanted) const {
     const Key key{wanted.Name, wanted.SizePoints, wanted.Bold, wanted.Underline};
     if (auto found = made_.find(key); found != made_.end()) {
         return found->second;
     }
+    return made_.emplace(key, withLetters(requested(wanted))).first->second;
+}
+
+QFont FontBook::requested(const form::Font& wanted) const {
     QFont f;
     QStringList families;
     if (auto alias = aliases_.find(wanted.Name); alias != aliases_.end()) {
@@ -27,7 +39,41 @@ const QFont& FontBook::font(const form::Font& wanted) const {
     }
     f.setBold(wanted.Bold);
     f.setUnderline(wanted.Underline);
-    return made_.emplace(key, f).first->second;
+    return f;
+}
+
+bool FontBook::hasLetters(const QFont& font) const {
+    const QRawFont raw = QRawFont::fromFont(font);
+    return std::all_of(letters_.begin(), letters_.end(),
+                       [&raw](QChar c) { return raw.supportsCharacter(c); });
+}
+
+QFont FontBook::withLetters(const QFont& font) const {
+    if (letters_.isEmpty() || hasLetters(font)) {
+        return font;
+    }
+    // Another upright face of the same family, heaviest first; asking it for
+    // the requested weight lets Qt embolden a lighter one.
+    const QString family = QRawFont::fromFont(font).familyName();
+    QStringList styles = QFontDatabase::styles(family);
+    std::stable_sort(styles.begin(), styles.end(), [&family](const QString& a, const QString& b) {
+        return QFontDatabase::weight(family, a) > QFontDatabase::weight(family, b);
+    });
+    for (const QString& style : styles) {
+        if (QFontDatabase::italic(family, style)) {
+            continue;
+        }
+        QFont face = font;
+        face.setFamilies({family});
+        face.setStyleName(style);
+        if (hasLetters(face)) {
+            return face;
+        }
+    }
+    QFont nearest = font;
+    nearest.setFamilies({font.styleHint() == QFont::Serif ? QStringLiteral("serif")
+                                                          : QStringLiteral("sans-serif")});
+    return nearest;
 }
 
 } // namespace nonagra::qt

@@ -3,6 +3,7 @@
 #include "form/Font.h"
 
 #include <QFont>
+#include <QString>
 #include <QStringList>
 #include <map>
 #include <string>
@@ -10,14 +11,17 @@
 
 namespace nonagra::qt {
 
-// Turns the fonts the definitions ask for into Qt fonts: a requested family can
-// stand for installed ones, and a style hint picks the nearest serif or sans
-// serif when none of them is installed. Sizes are in points at 96 dpi, the
-// layout's own resolution, so text keeps its place whatever the screen's dpi;
-// a font without a size keeps the toolkit's.
+// Turns the fonts the definitions ask for into Qt fonts. A requested family
+// can stand for installed ones; a font that lacks one of the required letters
+// is replaced by another face of its family that has them (drawn emboldened
+// where only the bold face lacks them), else by the nearest serif or sans
+// serif as its style hint says. Sizes are in points at 96 dpi, the layout's
+// own resolution, so text keeps its place whatever the screen's dpi; a font
+// without a size keeps the toolkit's.
 class FontBook {
 public:
     void alias(const std::string& name, QStringList families, QFont::StyleHint hint);
+    void requireLetters(const QString& letters);
 
     const QFont& font(const form::Font& wanted) const;
 
@@ -28,7 +32,12 @@ private:
     };
     using Key = std::tuple<std::string, double, bool, bool>;
 
+    QFont requested(const form::Font& wanted) const;
+    bool hasLetters(const QFont& font) const;
+    QFont withLetters(const QFont& font) const;
+
     std::map<std::string, Alias> aliases_;
+    QString letters_;
     mutable std::map<Key, QFont> made_;
 };
 
