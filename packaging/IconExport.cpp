@@ -1,0 +1,50 @@
+// Writes the main window's own icon as the desktop icon: the 32 x 32 original
+// and, pixel for pixel enlarged, the larger hicolor sizes.
+// Usage: nonagra_icon <output directory> <icon name>
+#include "board/FoMenu.h"
+#include "ui/qt/IconImage.h"
+
+#include <QDir>
+#include <QImage>
+#include <cstdio>
+
+namespace {
+
+// The icon is read from a window that is never shown, so nothing here is asked.
+class Silent : public nonagra::form::Platform {
+public:
+    nonagra::form::MessageAnswer messageBox(const std::string&, const std::string&,
+                                            nonagra::form::MessageButtons) override {
+        return nonagra::form::MessageAnswer::Ok;
+    }
+    void showModal(nonagra::form::Form&) override {}
+    void hide(nonagra::form::Form&) override {}
+    void endProgram() override {}
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s <output directory> <icon name>\n", argv[0]);
+        return 2;
+    }
+    Silent platform;
+    const nonagra::FoMenu menu(platform);
+    if (!menu.WindowIcon) {
+        std::fprintf(stderr, "the main window has no icon\n");
+        return 1;
+    }
+    const QImage icon = nonagra::qt::iconImage(*menu.WindowIcon);
+    for (const int size : {32, 64, 128}) {
+        const QString dir = QString("%1/%2x%2/apps").arg(argv[1]).arg(size);
+        QDir().mkpath(dir);
+        const QImage scaled =
+            icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (!scaled.save(QString("%1/%2.png").arg(dir, argv[2]), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(dir));
+            return 1;
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs the build into a scratch prefix and validates what a desktop reads:
+# the desktop entry, the AppStream metainfo and the hicolor icon.
+# Usage: validate_install.sh <build dir> <application id>
+set -euo pipefail
+build="$1" id="$2"
+for tool in desktop-file-validate appstreamcli file; do
+    command -v "$tool" >/dev/null || { echo "missing $tool: skipped"; exit 77; }
+done
+prefix="$(mktemp -d)"
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+share="$prefix/share"
+test -x "$prefix/bin/nonagra"
+desktop-file-validate "$share/applications/$id.desktop"
+grep -qx 'Name\[hu\]=Nonagra' "$share/applications/$id.desktop"
+grep -q '^Comment\[hu\]=' "$share/applications/$id.desktop"
+grep -qx 'Categories=Game;LogicGame;' "$share/applications/$id.desktop"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+file "$share/icons/hicolor/32x32/apps/$id.png" | grep -q 'PNG image data, 32 x 32'
+echo "installed files validate"
