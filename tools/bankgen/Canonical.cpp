@@ -73,25 +73,39 @@ public:
 
 private:
     void Try(const Rows& g, bool transpose, int top, const Row& cols) {
-        Transform t{transpose, {}, cols, {}};
+        std::array<std::uint8_t, 10> digit{};
         for (int j = 0; j < 9; ++j)
-            t.digit[g[top][cols[j]]] = static_cast<std::uint8_t>(j + 1);
+            digit[g[top][cols[j]]] = static_cast<std::uint8_t>(j + 1);
+        const int band = top / 3 * 3;
+        int r1 = band + (top == band ? 1 : 0);
+        int r2 = band + (top == band + 2 ? 1 : 2);
+        // The second row decides almost every comparison, mostly in its
+        // first digits: it is compared as it is built, and the rest of the
+        // image only for the few that can still tie with the best so far.
+        if (!best_.empty()) {
+            auto worse = [&](int r) {
+                for (int j = 0; j < 9; ++j) {
+                    const std::uint8_t v = digit[g[r][cols[j]]];
+                    if (v != bestImage_[1][j])
+                        return v > bestImage_[1][j];
+                }
+                return false;
+            };
+            if (worse(r1) && worse(r2))
+                return;
+        }
+        Transform t{transpose, {}, cols, digit};
         auto image = [&](int r) {
             Row out;
             for (int j = 0; j < 9; ++j)
                 out[j] = t.digit[g[r][cols[j]]];
             return out;
         };
-        const int band = top / 3 * 3;
-        int r1 = band + (top == band ? 1 : 0);
-        int r2 = band + (top == band + 2 ? 1 : 2);
         Row i1 = image(r1), i2 = image(r2);
         if (i2 < i1) {
             std::swap(i1, i2);
             std::swap(r1, r2);
         }
-        // The second row decides almost every comparison; the rest is built
-        // only for the few that tie with the best so far.
         if (!best_.empty() && i1 > bestImage_[1])
             return;
         Rows img{};
