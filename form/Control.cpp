@@ -5,7 +5,9 @@
 
 namespace nonagra::form {
 
-void notifyChanged(const Control& control) { control.owner().changed(control); }
+void notifyChanged(const Control& control) {
+    control.owner().changed(control);
+}
 
 Control::Control(Form& owner, std::string name, int index)
     : owner_(owner), name_(std::move(name)), index_(index) {}

@@ -6,7 +6,9 @@ namespace nonagra::form {
 // fractional pixel position of the definitions exact.
 inline constexpr int TwipsPerPixel = 15;
 
-constexpr double pixelsFromTwips(int twips) { return static_cast<double>(twips) / TwipsPerPixel; }
+constexpr double pixelsFromTwips(int twips) {
+    return static_cast<double>(twips) / TwipsPerPixel;
+}
 
 struct Rect {
     int Left = 0;

@@ -24,7 +24,8 @@ void ScrollBar::initialise(std::int16_t min, std::int16_t max, std::int16_t valu
 }
 
 void ScrollBar::moveBy(int delta) {
-    const int target = std::clamp(Value.get() + delta, static_cast<int>(Min), static_cast<int>(Max));
+    const int target =
+        std::clamp(Value.get() + delta, static_cast<int>(Min), static_cast<int>(Max));
     Value = static_cast<std::int16_t>(target);
 }
 
