@@ -15,9 +15,6 @@ UnitTables BuildTables() {
         }
     }
     for (int c = 0; c < kCells; ++c) {
-        t.unitsOf[c] = {static_cast<std::uint8_t>(RowOf(c)),
-                        static_cast<std::uint8_t>(9 + ColOf(c)),
-                        static_cast<std::uint8_t>(18 + BoxOf(c))};
         int n = 0;
         for (int p = 0; p < kCells; ++p) {
             if (p != c && (RowOf(p) == RowOf(c) || ColOf(p) == ColOf(c) || BoxOf(p) == BoxOf(c)))

@@ -21,7 +21,6 @@ struct UnitTables {
     // Units 0..8 rows, 9..17 columns, 18..26 boxes.
     std::array<std::array<std::uint8_t, 9>, kUnits> cells;
     std::array<std::array<std::uint8_t, 20>, kCells> peers;
-    std::array<std::array<std::uint8_t, 3>, kCells> unitsOf;
 };
 const UnitTables& Units();
 
