@@ -23,14 +23,9 @@ nonagra::qt::FontBook gameFonts() {
 } // namespace
 
 int main(int argc, char** argv) {
-    // Nothing here draws with OpenGL; this keeps the GLX integration and
-    // libGL out of the start-up.
-    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION")) {
-        qputenv("QT_XCB_GL_INTEGRATION", "none");
-    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
-    QApplication::setDesktopFileName(QStringLiteral("nonagra"));
+    QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {
         const nonagra::qt::FontBook fonts = gameFonts();
         nonagra::qt::QtPlatform platform(fonts);

@@ -39,6 +39,9 @@ QFont FontBook::requested(const form::Font& wanted) const {
     }
     f.setBold(wanted.Bold);
     f.setUnderline(wanted.Underline);
+    // The face chosen has every letter the captions use, so Qt need not ask
+    // fontconfig for fallback fonts, which costs milliseconds per family.
+    f.setStyleStrategy(QFont::NoFontMerging);
     return f;
 }
 
