@@ -52,11 +52,11 @@ protected:
                 continue;
             }
             ++regions;
-            std::vector<int> todo{start};
+            std::vector<int> pending{start};
             seen[static_cast<std::size_t>(start)] = true;
-            while (!todo.empty()) {
-                const int at = todo.back();
-                todo.pop_back();
+            while (!pending.empty()) {
+                const int at = pending.back();
+                pending.pop_back();
                 const int x = at % 8;
                 const int y = at / 8;
                 for (const auto& [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
@@ -65,7 +65,7 @@ protected:
                     const auto next = static_cast<std::size_t>(ny * 8 + nx);
                     if (nx >= 0 && nx < 8 && ny >= 0 && ny < 8 && !ink[next] && !seen[next]) {
                         seen[next] = true;
-                        todo.push_back(ny * 8 + nx);
+                        pending.push_back(ny * 8 + nx);
                     }
                 }
             }
