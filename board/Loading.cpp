@@ -9,8 +9,6 @@ namespace nonagra {
 
 namespace {
 
-constexpr std::size_t CellCount = 81;
-
 // The counter's text as a table index, tested against the table's bound.
 long long counterIndex(const form::TextField& counter, int bound) {
     const double index = roundHalfEven(numberFromText(counter.Text.get()));
@@ -28,12 +26,6 @@ void FoMenu::AktualisFeladvanyBetoltes(std::string& Feladvany) {
     const long long szint = counterIndex(FeladvanySzintSzamlalo, FeladvanyTabla::kSzintek);
     const std::string_view feladvany = FeladvanyTar.Olvas(szam, 1, szint);
     const std::string_view megfejtes = FeladvanyTar.Olvas(szam, 2, szint);
-    // Slot 0 of either index exists in the table but holds no puzzle: loading its
-    // empty text would lock every cell of the board, so it fails like a bad index.
-    if (feladvany.size() != CellCount || megfejtes.size() != CellCount) {
-        throw std::out_of_range("no puzzle " + std::to_string(szam) + " at level " +
-                                std::to_string(szint));
-    }
     Feladvany = feladvany;
     AktualisMegfejtes = megfejtes;
     for (CiklusIndex = 1; CiklusIndex <= 81; ++CiklusIndex) {
