@@ -188,6 +188,18 @@ TEST_F(Platform, ClosingTheStartUpWindowEndsTheProgramAlsoAfterAModalForm) {
     EXPECT_EQ(platform.run(form), 0);
 }
 
+TEST_F(Platform, OnlyAFormWithAMinimizeButtonStaysMinimized) {
+    help.MinButton = false;
+    for (BoardForm* shown : {&form, &help}) {
+        platform.view(*shown).show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&platform.view(*shown)));
+        platform.view(*shown).setWindowState(Qt::WindowMinimized);
+        QApplication::processEvents();
+    }
+    EXPECT_TRUE(platform.view(form).isMinimized());
+    EXPECT_FALSE(platform.view(help).isMinimized());
+}
+
 TEST(EventGate, AnEscapingFailureIsReportedAndClosesTheGate) {
     application();
     std::string reported;

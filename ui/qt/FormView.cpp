@@ -141,6 +141,13 @@ void FormView::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+void FormView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !canMinimize(form_)) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    QWidget::changeEvent(event);
+}
+
 void FormView::hideEvent(QHideEvent* event) {
     if (!event->spontaneous() && onHidden) {
         onHidden();

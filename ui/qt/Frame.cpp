@@ -15,7 +15,7 @@ Qt::WindowFlags flagsOf(const form::Form& form) {
     Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
     if (form.ControlBox) {
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-        if (form.MinButton) {
+        if (canMinimize(form)) {
             flags |= Qt::WindowMinimizeButtonHint;
         }
         if (form.MaxButton && form.Border == form::FrameBorder::Sizable) {
@@ -26,6 +26,10 @@ Qt::WindowFlags flagsOf(const form::Form& form) {
 }
 
 } // namespace
+
+bool canMinimize(const form::Form& form) {
+    return form.ControlBox && form.MinButton;
+}
 
 void applyFrame(QWidget& window, const form::Form& form) {
     window.setWindowFlags(flagsOf(form));
