@@ -39,6 +39,7 @@ TEST(Geometry, AHitIsExactlyADrawnPixel) {
 
 TEST(Geometry, WidgetsSitOnWholePixels) {
     EXPECT_EQ(widgetRect({tw(453.6), tw(55.2), tw(134.4), tw(28)}), QRect(454, 55, 134, 28));
+    EXPECT_EQ(widgetRect({tw(454.4), tw(131.2), tw(134.4), tw(28.8)}), QRect(454, 131, 134, 29));
 }
 
 } // namespace

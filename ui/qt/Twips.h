@@ -34,9 +34,13 @@ inline QRectF snappedRect(const form::Rect& r, double dpr) {
     return {left, top, snapped(r.Left + r.Width, dpr) - left, snapped(r.Top + r.Height, dpr) - top};
 }
 
-// Real widgets sit on whole logical pixels.
+// Real widgets sit on whole logical pixels, each value rounded on its own:
+// they share no edges, so their sizes stay as the definitions give them.
 inline QRect widgetRect(const form::Rect& r) {
-    return snappedRect(r, 1.0).toRect();
+    const auto px = [](int twips) {
+        return static_cast<int>(std::lround(logicalFromTwips(twips)));
+    };
+    return {px(r.Left), px(r.Top), px(r.Width), px(r.Height)};
 }
 
 // The pointer stands for the centre of the device pixel under it, which makes
