@@ -10,7 +10,21 @@ struct State {
     std::uint16_t cand[kCells];
     std::uint8_t solved[kCells];
     int left;
+    // Units whose cells changed since they were last scanned for hidden
+    // singles; the others cannot hold a new one.
+    std::uint32_t dirty;
 };
+
+constexpr std::uint32_t kAllUnits = (1u << kUnits) - 1;
+
+struct CellUnits {
+    std::uint32_t of[kCells];
+    constexpr CellUnits() : of() {
+        for (int c = 0; c < kCells; ++c)
+            of[c] = 1u << RowOf(c) | 1u << (9 + ColOf(c)) | 1u << (18 + BoxOf(c));
+    }
+};
+constexpr CellUnits kCellUnits;
 
 bool IsSingle(std::uint16_t m) {
     return (m & (m - 1)) == 0;
@@ -27,6 +41,7 @@ public:
             s.solved[c] = 0;
         }
         s.left = kCells;
+        s.dirty = kAllUnits;
         for (int c = 0; c < kCells; ++c) {
             if (!puzzle[c])
                 continue;
@@ -91,11 +106,13 @@ private:
                 continue;
             s.solved[c] = 1;
             --s.left;
+            s.dirty |= kCellUnits.of[c];
             const std::uint16_t b = s.cand[c];
             for (auto p : peers[c]) {
                 if (!(s.cand[p] & b))
                     continue;
                 s.cand[p] &= static_cast<std::uint16_t>(~b);
+                s.dirty |= kCellUnits.of[p];
                 if (!s.cand[p])
                     return false;
                 if (IsSingle(s.cand[p]) && !s.solved[p])
@@ -107,31 +124,28 @@ private:
 
     static bool Propagate(State& s) {
         const auto& units = Units().cells;
-        bool changed = true;
-        while (changed) {
-            changed = false;
-            for (const auto& unit : units) {
-                std::uint16_t once = 0, twice = 0, placed = 0;
-                for (auto c : unit) {
-                    const std::uint16_t m = s.cand[c];
-                    if (s.solved[c]) {
-                        placed |= m;
-                    } else {
-                        twice |= once & m;
-                        once |= m;
-                    }
+        while (s.dirty) {
+            const auto& unit = units[std::countr_zero(s.dirty)];
+            s.dirty &= s.dirty - 1;
+            std::uint16_t once = 0, twice = 0, placed = 0;
+            for (auto c : unit) {
+                const std::uint16_t m = s.cand[c];
+                if (s.solved[c]) {
+                    placed |= m;
+                } else {
+                    twice |= once & m;
+                    once |= m;
                 }
-                if ((once | placed) != kAllDigits)
-                    return false;
-                for (std::uint16_t h = once & ~twice & ~placed; h; h &= h - 1) {
-                    const std::uint16_t b = h & -h;
-                    for (auto c : unit) {
-                        if (!s.solved[c] && (s.cand[c] & b)) {
-                            if (!Place(s, c, b))
-                                return false;
-                            changed = true;
-                            break;
-                        }
+            }
+            if ((once | placed) != kAllDigits)
+                return false;
+            for (std::uint16_t h = once & ~twice & ~placed; h; h &= h - 1) {
+                const std::uint16_t b = h & -h;
+                for (auto c : unit) {
+                    if (!s.solved[c] && (s.cand[c] & b)) {
+                        if (!Place(s, c, b))
+                            return false;
+                        break;
                     }
                 }
             }

@@ -9,13 +9,14 @@ namespace bankgen {
 
 namespace {
 
-// The 40 half-turn pairs; the centre stays given throughout.
-constexpr int kPairs = 40;
+// Pair p is cell p (0..39) with its half-turn partner; the centre stays
+// given throughout.
+constexpr int kPairs = kCentre;
 int PairCell(int pair) {
-    return pair < kCentre ? pair : pair + 1;
+    return pair;
 }
 int PartnerCell(int pair) {
-    return HalfTurn(PairCell(pair));
+    return HalfTurn(pair);
 }
 
 bool Given(const Grid& g, int pair) {
