@@ -49,7 +49,7 @@ TEST(PlanBank, FixedPairsStandAtTheirPlaces) {
     EXPECT_EQ(fixed, 6);
 }
 
-TEST(PlanBank, TheSeedOnlyMovesTargetsWithinALevel) {
+TEST(PlanBank, TheSeedDecidesWhichNumbersGetWhichTargets) {
     const auto a = PlanBank(1), b = PlanBank(2);
     int moved = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
