@@ -16,9 +16,9 @@ TEST(Geometry, EdgesRoundOnTheirOwnSoNeighboursShareABorder) {
     EXPECT_EQ(snappedRect(cellBelow, 1.0).top(), 69);
 }
 
-TEST(Geometry, ADoubleDensityScreenDrawsTheSamePictureTwiceAsLarge) {
-    EXPECT_EQ(snappedRect(firstCell, 2.0), QRectF(28, 30, 41, 40));
-    EXPECT_EQ(snappedRect({tw(3), tw(3), tw(1), tw(1)}, 1.5).left(), 3.0 + 1.0 / 3);
+TEST(Geometry, ADoubleDensityScreenPlacesEdgesOnHalfPixels) {
+    EXPECT_EQ(snappedRect(firstCell, 2.0), QRectF(28, 30.5, 41, 39));
+    EXPECT_EQ(snappedRect(cellBelow, 2.0).top(), 69);
 }
 
 TEST(Geometry, ThePointerStandsForTheCentreOfItsDevicePixel) {
@@ -33,8 +33,8 @@ TEST(Geometry, AHitIsExactlyADrawnPixel) {
     EXPECT_FALSE(covers(cell, QPointF(107, 40), 1.0));
     EXPECT_TRUE(covers(cell, QPointF(148.5, 40), 2.0));
     EXPECT_FALSE(covers(cell, QPointF(149, 40), 2.0));
-    EXPECT_TRUE(covers(cell, QPointF(120, 69.5), 2.0));
-    EXPECT_FALSE(covers(cell, QPointF(120, 70), 2.0));
+    EXPECT_TRUE(covers(cell, QPointF(120, 69.25), 2.0));
+    EXPECT_FALSE(covers(cell, QPointF(120, 69.5), 2.0));
 }
 
 TEST(Geometry, WidgetsSitOnWholePixels) {

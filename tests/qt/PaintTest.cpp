@@ -87,15 +87,19 @@ TEST_F(Paint, ACaptionIsDrawnInItsColourAndGreyedWhenDisabled) {
     EXPECT_EQ(darkest(render(), inside), greyed);
 }
 
-TEST_F(Paint, ADoubleDensityScreenDrawsTheSameLayoutTwiceAsLarge) {
-    const QImage small = render(1.0);
-    const QImage large = render(2.0);
-    for (const QPoint p : {QPoint(68, 50), QPoint(69, 50), QPoint(150, 100), QPoint(147, 100),
-                           QPoint(90, 69), QPoint(90, 68), QPoint(10, 10), QPoint(150, 26)}) {
-        for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
-            EXPECT_EQ(large.pixelColor(p * 2 + d), small.pixelColor(p)) << p.x() << "," << p.y();
-        }
-    }
+TEST_F(Paint, ADoubleDensityScreenDrawsEveryEdgeOnItsNearestDevicePixel) {
+    const QImage image = render(2.0);
+    // The cell's top edge at 30.4 is device row 61; its border is two rows.
+    EXPECT_EQ(image.pixelColor(180, 60), white);
+    EXPECT_EQ(image.pixelColor(180, 61), black);
+    EXPECT_EQ(image.pixelColor(180, 62), black);
+    EXPECT_EQ(image.pixelColor(180, 63), white);
+    // The box line at 150.4 covers 148.4 to 153.4: device columns 297 to 306.
+    EXPECT_EQ(image.pixelColor(296, 200), white);
+    EXPECT_EQ(image.pixelColor(297, 200), black);
+    EXPECT_EQ(image.pixelColor(306, 200), black);
+    EXPECT_EQ(image.pixelColor(307, 200), white);
+    EXPECT_EQ(image.pixelColor(20, 20), background);
 }
 
 } // namespace

@@ -48,12 +48,10 @@ void FormPainter::paint(const form::Label& label) {
 void FormPainter::paint(const form::Line& line) {
     // A pixel coordinate names a pixel, so a line runs through pixel centres:
     // 5 pixels wide at y it covers y-2 to y+2, as a pen on the original
-    // platform does. Both edges are placed on whole pixels first.
-    const int width = line.WidthPixels;
-    const double pen = thickness(width);
+    // platform does. Both edges are placed on device pixels.
+    const double pen = thickness(line.WidthPixels);
     const auto centre = [&](int twips) {
-        const double firstPixel = std::round(logicalFromTwips(twips) + 0.5 - width / 2.0);
-        return onDevice(firstPixel, dpr_) + pen / 2;
+        return onDevice(logicalFromTwips(twips) + 0.5 - pen / 2, dpr_) + pen / 2;
     };
     QPen stroke(toQColor(line.LineColour, palette_));
     stroke.setWidthF(pen);

@@ -74,8 +74,9 @@ void FormView::controlChanged(const form::Control& control) {
 
 void FormView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    // The device, not the widget: rendering into a 2x image must snap to its grid.
-    const double dpr = painter.device()->devicePixelRatioF();
+    // The device's scale, not the widget's: rendering into a 2x image must
+    // snap to that image's grid.
+    const double dpr = painter.deviceTransform().m11();
     const QRect dirty = event->rect();
     painter.fillRect(dirty, toQColor(form_.BackColor));
     FormPainter draw(painter, palette(), fonts_, dpr);

@@ -9,23 +9,23 @@
 
 namespace nonagra::qt {
 
-// Positions in the definitions are whole twips; on screen they become logical
-// pixels snapped to the device grid, so a 2x screen draws the same layout at
-// twice the size with every edge still on a pixel boundary.
+// Positions in the definitions are whole twips; on screen they become
+// fractional logical pixels snapped to the device grid, so a 2x screen draws
+// the same layout at twice the size, more exactly, with every edge still on a
+// pixel boundary.
 
 inline double logicalFromTwips(int twips) {
     return form::pixelsFromTwips(twips);
 }
 
-// Each edge goes to the nearest pixel on its own, so two cells that overlap by
-// a fraction of a pixel share one border line; a denser screen then scales
-// that picture, rounding once more only where its ratio is fractional.
+// Each edge goes to the nearest device pixel on its own, so two cells that
+// overlap by a fraction of a pixel share one border line.
 inline double onDevice(double logical, double dpr) {
     return std::round(logical * dpr) / dpr;
 }
 
 inline double snapped(int twips, double dpr) {
-    return onDevice(std::round(logicalFromTwips(twips)), dpr);
+    return onDevice(logicalFromTwips(twips), dpr);
 }
 
 inline QRectF snappedRect(const form::Rect& r, double dpr) {
