@@ -103,12 +103,21 @@ if [ -n "${help:-}" ]; then
         fail "help window still shown after Bezár"
 fi
 
+ended() { # pid what: waits up to 10 s for the program to end, then checks its exit code
+    local status=0
+    if ! timeout 10 tail --pid="$1" -f /dev/null; then
+        fail "program still running after $2"
+        kill -9 "$1"
+    fi
+    wait "$1" || status=$?
+    check "exit code after $2" 0 "$status"
+}
+
 # Closing the main window through its frame ends the program with 0.
-xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
-status=0
-timeout 10 tail --pid="$pid" -f /dev/null || fail "program still running after alt+F4"
-wait "$pid" || status=$?
-check "exit code after closing the main window" 0 "$status"
+xdotool windowactivate --sync "$main"
+sleep 0.2
+xdotool key --clearmodifiers alt+F4
+ended "$pid" "closing the main window"
 
 # "Kilépés" ends it as well.
 "$program" &
@@ -116,9 +125,6 @@ pid=$!
 main="$(xsession_window 'Nonagra v2.0')" || fail "no main window on the second start"
 sleep 0.3
 click "$main" 1 521 258
-status=0
-timeout 10 tail --pid="$pid" -f /dev/null || fail "program still running after Kilépés"
-wait "$pid" || status=$?
-check "exit code after Kilépés" 0 "$status"
+ended "$pid" "Kilépés"
 
 [ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }
