@@ -12,15 +12,15 @@ cmake --build "$build" --target nonagra nonagra_startwatch nonagra_bare_window n
 . "$root/tests/qt/xsession.sh"
 xsession_start
 
-watch="$build/bench/startup/nonagra_startwatch"
+watch="$build/app/bench/nonagra_startwatch"
 # Both probes look for the window background, RGB(0, 192, 192), in a corner
 # that nothing else covers.
 runs=7
 declare -a bareMs bareKb gameMs gameKb
-"$watch" 630 470 00c0c0 "$build/bench/startup/nonagra_bare_window" >/dev/null
+"$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window" >/dev/null
 "$watch" 630 470 00c0c0 "$build/app/nonagra" >/dev/null
 for i in $(seq "$runs"); do
-    read -r ms kb < <("$watch" 630 470 00c0c0 "$build/bench/startup/nonagra_bare_window")
+    read -r ms kb < <("$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window")
     bareMs+=("$ms") bareKb+=("$kb")
     read -r ms kb < <("$watch" 630 470 00c0c0 "$build/app/nonagra")
     gameMs+=("$ms") gameKb+=("$kb")
@@ -35,5 +35,5 @@ awk -v g="$gm" -v b="$bm" -v gk="$gk" -v bk="$bk" 'BEGIN {
            g / b, (gk - bk) / 1024 }'
 
 echo "reaction to a cell click through the adapter (place and take back):"
-QT_QPA_PLATFORM=offscreen "$build/bench/startup/nonagra_reaction_bench" --benchmark_repetitions=5 \
+QT_QPA_PLATFORM=offscreen "$build/app/bench/nonagra_reaction_bench" --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true | grep -E 'CellClick|Benchmark'
