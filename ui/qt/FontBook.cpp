@@ -10,11 +10,13 @@ namespace nonagra::qt {
 void FontBook::alias(const std::string& name, QStringList families, QFont::StyleHint hint) {
     aliases_[name] = Alias{std::move(families), hint};
     made_.clear();
+    faces_.clear();
 }
 
 void FontBook::requireLetters(const QString& letters) {
     letters_ = letters;
     made_.clear();
+    faces_.clear();
 }
 
 const QFont& FontBook::font(const form::Font& wanted) const {
@@ -22,7 +24,17 @@ const QFont& FontBook::font(const form::Font& wanted) const {
     if (auto found = made_.find(key); found != made_.end()) {
         return found->second;
     }
-    return made_.emplace(key, withLetters(requested(wanted))).first->second;
+    QFont f = requested(wanted);
+    if (!letters_.isEmpty()) {
+        const FaceKey faceKey{wanted.Name, wanted.Bold};
+        auto face = faces_.find(faceKey);
+        if (face == faces_.end()) {
+            face = faces_.emplace(faceKey, faceWithLetters(f)).first;
+        }
+        f.setFamilies(face->second.families);
+        f.setStyleName(face->second.style);
+    }
+    return made_.emplace(key, f).first->second;
 }
 
 QFont FontBook::requested(const form::Font& wanted) const {
@@ -51,9 +63,9 @@ bool FontBook::hasLetters(const QFont& font) const {
                        [&raw](QChar c) { return raw.supportsCharacter(c); });
 }
 
-QFont FontBook::withLetters(const QFont& font) const {
-    if (letters_.isEmpty() || hasLetters(font)) {
-        return font;
+FontBook::Face FontBook::faceWithLetters(const QFont& font) const {
+    if (hasLetters(font)) {
+        return {font.families(), {}};
     }
     // Another upright face of the same family, heaviest first; asking it for
     // the requested weight lets Qt embolden a lighter one.
@@ -70,13 +82,12 @@ QFont FontBook::withLetters(const QFont& font) const {
         face.setFamilies({family});
         face.setStyleName(style);
         if (hasLetters(face)) {
-            return face;
+            return {{family}, style};
         }
     }
-    QFont nearest = font;
-    nearest.setFamilies({font.styleHint() == QFont::Serif ? QStringLiteral("serif")
-                                                          : QStringLiteral("sans-serif")});
-    return nearest;
+    return {
+        {font.styleHint() == QFont::Serif ? QStringLiteral("serif") : QStringLiteral("sans-serif")},
+        {}};
 }
 
 } // namespace nonagra::qt

@@ -31,14 +31,22 @@ private:
         QFont::StyleHint hint = QFont::AnyStyle;
     };
     using Key = std::tuple<std::string, double, bool, bool>;
+    // Which face has the letters depends on the family and the weight only,
+    // so each is found once, whatever the sizes.
+    struct Face {
+        QStringList families;
+        QString style;
+    };
+    using FaceKey = std::pair<std::string, bool>;
 
     QFont requested(const form::Font& wanted) const;
     bool hasLetters(const QFont& font) const;
-    QFont withLetters(const QFont& font) const;
+    Face faceWithLetters(const QFont& font) const;
 
     std::map<std::string, Alias> aliases_;
     QString letters_;
     mutable std::map<Key, QFont> made_;
+    mutable std::map<FaceKey, Face> faces_;
 };
 
 } // namespace nonagra::qt
