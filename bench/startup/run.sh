@@ -17,8 +17,9 @@ watch="$build/app/bench/nonagra_startwatch"
 # that nothing else covers.
 runs=7
 declare -a bareMs bareKb gameMs gameKb
-"$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window" >/dev/null
-"$watch" 630 470 00c0c0 "$build/app/nonagra" >/dev/null
+# The warm-ups also let the window manager settle; they may miss.
+"$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window" >/dev/null || true
+"$watch" 630 470 00c0c0 "$build/app/nonagra" >/dev/null || true
 for i in $(seq "$runs"); do
     read -r ms kb < <("$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window")
     bareMs+=("$ms") bareKb+=("$kb")
