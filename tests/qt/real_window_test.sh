@@ -56,16 +56,23 @@ check "window background" 0,192,192 "$(pixel 630 470)"
 check "box line between box columns 1 and 2" 0,0,0 "$(pixel 150 200)"
 check "box line between box rows 2 and 3" 0,0,0 "$(pixel 100 268)"
 
-# The first two empty cells: nothing but white inside their borders.
+# The first two empty cells: nothing but white inside their borders. A given
+# is disabled, so its digit is greyed, never black.
 empty=()
+given=""
 for i in $(seq 0 80); do
     r=$((i / 9)) c=$((i % 9))
     x="$(cellLeft "$c")" y="$(cellTop "$r")"
-    if [ "$(darkest $((x + 2)) $((y + 2)) 36 35)" = 255 ]; then
+    level="$(darkest $((x + 2)) $((y + 2)) 36 35)"
+    if [ "$level" = 255 ]; then
         empty+=("$x $y")
-        [ "${#empty[@]}" = 2 ] && break
+        [ "${#empty[@]}" = 2 ] && [ -n "$given" ] && break
+    elif [ -z "$given" ]; then
+        given="$level"
     fi
 done
+[ -n "$given" ] && [ "$given" -gt 100 ] && echo "ok: a given's digit is greyed" ||
+    fail "a given's digit is greyed: darkest ${given:-none}"
 [ "${#empty[@]}" = 2 ] || fail "two empty cells on the first puzzle"
 read -r ax ay <<<"${empty[0]}"
 read -r nx ny <<<"${empty[1]}"
