@@ -6,27 +6,32 @@ namespace bankgen {
 
 namespace {
 
-struct State {
-    std::uint16_t cand[kCells];
-    std::uint8_t solved[kCells];
-    int left;
-    // Units whose cells changed since they were last scanned for hidden
-    // singles; the others cannot hold a new one.
-    std::uint32_t dirty;
-};
+// Digit-major bitboards: for each digit, the cells where it is still
+// possible (or placed), one 27-bit word per band, bit (row % 3) * 9 + col.
+// A placement is then a handful of word operations, and singles are found
+// for all cells of a band at once.
+constexpr std::uint32_t kBand = (1u << 27) - 1;
+constexpr std::uint32_t kRow = 0x1FF;
+constexpr std::uint32_t kBox = 0x7 | 0x7 << 9 | 0x7 << 18;
 
-constexpr std::uint32_t kAllUnits = (1u << kUnits) - 1;
-
-struct CellUnits {
-    std::uint32_t of[kCells];
-    constexpr CellUnits() : of() {
+struct PeerMasks {
+    std::uint32_t of[kCells][3];
+    constexpr PeerMasks() : of() {
         for (int c = 0; c < kCells; ++c)
-            of[c] = 1u << RowOf(c) | 1u << (9 + ColOf(c)) | 1u << (18 + BoxOf(c));
+            for (int p = 0; p < kCells; ++p)
+                if (p != c &&
+                    (RowOf(p) == RowOf(c) || ColOf(p) == ColOf(c) || BoxOf(p) == BoxOf(c)))
+                    of[c][p / 27] |= 1u << (p % 27);
     }
 };
-constexpr CellUnits kCellUnits;
+constexpr PeerMasks kPeers;
 
-bool IsSingle(std::uint16_t m) {
+struct State {
+    std::uint32_t pos[9][3];
+    std::uint32_t open[3];
+};
+
+bool IsSingle(std::uint32_t m) {
     return (m & (m - 1)) == 0;
 }
 
@@ -36,19 +41,11 @@ public:
         : limit_(limit), rng_(rng), visitor_(visitor) {}
 
     bool Start(const Grid& puzzle, State& s) {
+        for (auto& digit : s.pos)
+            digit[0] = digit[1] = digit[2] = kBand;
+        s.open[0] = s.open[1] = s.open[2] = kBand;
         for (int c = 0; c < kCells; ++c) {
-            s.cand[c] = kAllDigits;
-            s.solved[c] = 0;
-        }
-        s.left = kCells;
-        s.dirty = kAllUnits;
-        for (int c = 0; c < kCells; ++c) {
-            if (!puzzle[c])
-                continue;
-            const std::uint16_t b = Bit(puzzle[c]);
-            if (!(s.cand[c] & b))
-                return false;
-            if (!Place(s, c, b))
+            if (puzzle[c] && !Place(s, c, puzzle[c] - 1))
                 return false;
         }
         return true;
@@ -57,32 +54,24 @@ public:
     void Run(State& s) {
         if (!Propagate(s))
             return;
-        if (s.left == 0) {
+        if (!(s.open[0] | s.open[1] | s.open[2])) {
             Found(s);
             return;
         }
-        int best = -1, bestCount = 10;
-        for (int c = 0; c < kCells; ++c) {
-            if (s.solved[c])
-                continue;
-            const int n = std::popcount(s.cand[c]);
-            if (n < bestCount) {
-                best = c;
-                bestCount = n;
-                if (n == 2)
-                    break;
-            }
-        }
-        std::uint16_t digits = s.cand[best];
+        const int cell = Branching(s);
+        const int w = cell / 27;
+        const std::uint32_t bit = 1u << (cell % 27);
         int order[9];
         int n = 0;
-        for (; digits; digits &= digits - 1)
-            order[n++] = std::countr_zero(digits);
+        for (int d = 0; d < 9; ++d) {
+            if (s.pos[d][w] & bit)
+                order[n++] = d;
+        }
         if (rng_)
             rng_->Shuffle(order, order + n);
         for (int i = 0; i < n && !Done(); ++i) {
             State next = s;
-            if (Place(next, best, static_cast<std::uint16_t>(1u << order[i])))
+            if (Place(next, cell, order[i]))
                 Run(next);
         }
     }
@@ -92,71 +81,133 @@ public:
     const Grid& Last() const { return last_; }
 
 private:
-    // Sets the cell and strikes its digit from the peers, following any
-    // naked singles that this creates.
-    static bool Place(State& s, int cell, std::uint16_t bit) {
-        const auto& peers = Units().peers;
-        int queue[kCells];
-        int head = 0, tail = 0;
-        s.cand[cell] = bit;
-        queue[tail++] = cell;
-        while (head < tail) {
-            const int c = queue[head++];
-            if (s.solved[c])
-                continue;
-            s.solved[c] = 1;
-            --s.left;
-            s.dirty |= kCellUnits.of[c];
-            const std::uint16_t b = s.cand[c];
-            for (auto p : peers[c]) {
-                if (!(s.cand[p] & b))
-                    continue;
-                s.cand[p] &= static_cast<std::uint16_t>(~b);
-                s.dirty |= kCellUnits.of[p];
-                if (!s.cand[p])
+    static bool Place(State& s, int cell, int digit) {
+        const int w = cell / 27;
+        const std::uint32_t bit = 1u << (cell % 27);
+        if (!(s.pos[digit][w] & bit))
+            return false;
+        for (auto& d : s.pos)
+            d[w] &= ~bit;
+        for (int b = 0; b < 3; ++b)
+            s.pos[digit][b] &= ~kPeers.of[cell][b];
+        s.pos[digit][w] |= bit;
+        s.open[w] &= ~bit;
+        return true;
+    }
+
+    // Naked singles of a band; false on a cell left without candidates.
+    static bool NakedSingles(State& s, int w, bool& changed) {
+        std::uint32_t once = 0, twice = 0;
+        for (const auto& d : s.pos) {
+            twice |= once & d[w];
+            once |= d[w];
+        }
+        if (s.open[w] & ~once)
+            return false;
+        for (std::uint32_t singles = s.open[w] & ~twice; singles; singles &= singles - 1) {
+            const int i = std::countr_zero(singles);
+            int digit = 0;
+            while (digit < 9 && !(s.pos[digit][w] >> i & 1))
+                ++digit;
+            if (digit == 9 || !Place(s, w * 27 + i, digit))
+                return false;
+            changed = true;
+        }
+        return true;
+    }
+
+    // Places every hidden single of the digit found in one look at its
+    // board; false when the digit has no place left in a unit. A single
+    // made stale by an earlier placement fails in Place only when its unit
+    // has truly lost the digit.
+    static bool HiddenSingles(State& s, int digit, bool& changed) {
+        const std::uint32_t p[3] = {s.pos[digit][0], s.pos[digit][1], s.pos[digit][2]};
+        std::uint32_t singles[3] = {};
+        std::uint32_t once = 0, twice = 0;
+        for (int w = 0; w < 3; ++w) {
+            for (int k = 0; k < 3; ++k) {
+                const std::uint32_t row = p[w] >> (9 * k) & kRow;
+                const std::uint32_t box = p[w] & kBox << (3 * k);
+                if (!row || !box)
                     return false;
-                if (IsSingle(s.cand[p]) && !s.solved[p])
-                    queue[tail++] = p;
+                twice |= once & row;
+                once |= row;
+                if (IsSingle(row))
+                    singles[w] |= row << (9 * k);
+                if (IsSingle(box))
+                    singles[w] |= box;
+            }
+        }
+        if (once != kRow)
+            return false;
+        const std::uint32_t cols = once & ~twice;
+        for (int w = 0; w < 3; ++w) {
+            for (int k = 0; k < 3; ++k)
+                singles[w] |= p[w] & cols << (9 * k);
+            for (std::uint32_t m = singles[w] & s.open[w]; m; m &= m - 1) {
+                if (!Place(s, w * 27 + std::countr_zero(m), digit))
+                    return false;
+                changed = true;
             }
         }
         return true;
     }
 
+    // Naked singles are cheapest, so they run dry before each look for
+    // hidden singles; a full grid needs no look at all.
     static bool Propagate(State& s) {
-        const auto& units = Units().cells;
-        while (s.dirty) {
-            const auto& unit = units[std::countr_zero(s.dirty)];
-            s.dirty &= s.dirty - 1;
-            std::uint16_t once = 0, twice = 0, placed = 0;
-            for (auto c : unit) {
-                const std::uint16_t m = s.cand[c];
-                if (s.solved[c]) {
-                    placed |= m;
-                } else {
-                    twice |= once & m;
-                    once |= m;
+        for (;;) {
+            for (bool changed = true; changed;) {
+                changed = false;
+                for (int w = 0; w < 3; ++w) {
+                    if (!NakedSingles(s, w, changed))
+                        return false;
                 }
             }
-            if ((once | placed) != kAllDigits)
-                return false;
-            for (std::uint16_t h = once & ~twice & ~placed; h; h &= h - 1) {
-                const std::uint16_t b = h & -h;
-                for (auto c : unit) {
-                    if (!s.solved[c] && (s.cand[c] & b)) {
-                        if (!Place(s, c, b))
-                            return false;
-                        break;
-                    }
+            if (!(s.open[0] | s.open[1] | s.open[2]))
+                return true;
+            bool changed = false;
+            for (int d = 0; d < 9; ++d) {
+                if (!HiddenSingles(s, d, changed))
+                    return false;
+            }
+            if (!changed)
+                return true;
+        }
+    }
+
+    // The first open cell with the fewest candidates, counted for a whole
+    // band at once in four bit planes.
+    static int Branching(const State& s) {
+        std::uint32_t plane[3][4] = {};
+        for (int w = 0; w < 3; ++w) {
+            for (const auto& d : s.pos) {
+                std::uint32_t carry = d[w] & s.open[w];
+                for (auto& bitPlane : plane[w]) {
+                    const std::uint32_t next = bitPlane & carry;
+                    bitPlane ^= carry;
+                    carry = next;
                 }
             }
         }
-        return true;
+        for (int count = 2; count <= 9; ++count) {
+            for (int w = 0; w < 3; ++w) {
+                std::uint32_t match = s.open[w];
+                for (int b = 0; b < 4; ++b)
+                    match &= (count >> b & 1) ? plane[w][b] : ~plane[w][b];
+                if (match)
+                    return w * 27 + std::countr_zero(match);
+            }
+        }
+        return -1;
     }
 
     void Found(const State& s) {
         ++found_;
-        for (int c = 0; c < kCells; ++c)
-            last_[c] = static_cast<std::uint8_t>(std::countr_zero(s.cand[c]) + 1);
+        for (int d = 0; d < 9; ++d)
+            for (int w = 0; w < 3; ++w)
+                for (std::uint32_t m = s.pos[d][w]; m; m &= m - 1)
+                    last_[w * 27 + std::countr_zero(m)] = static_cast<std::uint8_t>(d + 1);
         if (visitor_ && !visitor_->Visit(last_))
             stopped_ = true;
     }
