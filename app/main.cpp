@@ -10,11 +10,13 @@
 
 namespace {
 
-// Garamond and Arial as Debian ships them; without them the nearest serif or
-// sans serif that has the Hungarian letters.
+// Garamond as the program carries it, with lining figures, else as Debian
+// ships it; Arial as Debian ships it; without them the nearest serif or sans
+// serif that has the Hungarian letters.
 nonagra::qt::FontBook gameFonts() {
     nonagra::qt::FontBook fonts;
-    fonts.alias("Garamond", {"EB Garamond", "Garamond"}, QFont::Serif);
+    fonts.alias("Garamond", nonagra::qt::addBuiltInFaces() + QStringList{"EB Garamond", "Garamond"},
+                QFont::Serif);
     fonts.alias("Arial", {"Liberation Sans", "Arimo", "Arial"}, QFont::SansSerif);
     fonts.requireLetters(QStringLiteral("őűŐŰáéíóöúü"));
     return fonts;

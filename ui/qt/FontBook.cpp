@@ -1,11 +1,24 @@
 #include "ui/qt/FontBook.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
 #include <QRawFont>
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 
 namespace nonagra::qt {
+
+extern const unsigned char nonagraGaramond[];
+extern const std::size_t nonagraGaramondSize;
+
+QStringList addBuiltInFaces() {
+    // The bytes live in the program for its whole run, so Qt need not copy them.
+    const int id = QFontDatabase::addApplicationFontFromData(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(nonagraGaramond),
+                                static_cast<qsizetype>(nonagraGaramondSize)));
+    return id < 0 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
+}
 
 void FontBook::alias(const std::string& name, QStringList families, QFont::StyleHint hint) {
     aliases_[name] = Alias{std::move(families), hint};

@@ -11,6 +11,11 @@
 
 namespace nonagra::qt {
 
+// Registers the faces built into the program with Qt: Nonagra Garamond, EB
+// Garamond with lining figures (fonts/). Returns the families they add; none
+// if Qt refused them, when the installed faces have to do.
+QStringList addBuiltInFaces();
+
 // Turns the fonts the definitions ask for into Qt fonts. A requested family
 // can stand for installed ones; a font that lacks one of the required letters
 // is replaced by another face of its family that has them (drawn emboldened
