@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and validates what a desktop reads:
-# the desktop entry, the AppStream metainfo and the hicolor icon.
+# the desktop entry, the AppStream metainfo and the hicolor icon; and the
+# licence of the font the program carries.
 # Usage: validate_install.sh <build dir> <application id>
 set -euo pipefail
 build="$1" id="$2"
@@ -18,4 +19,5 @@ grep -q '^Comment\[hu\]=' "$share/applications/$id.desktop"
 grep -qx 'Categories=Game;LogicGame;' "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
 file "$share/icons/hicolor/32x32/apps/$id.png" | grep -q 'PNG image data, 32 x 32'
+grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$share/doc/nonagra/OFL.txt"
 echo "installed files validate"
