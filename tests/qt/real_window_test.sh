@@ -120,10 +120,15 @@ ended() { # pid what: waits up to 10 s for the program to end, then checks its e
     check "exit code after $2" 0 "$status"
 }
 
-# Closing the main window through its frame ends the program with 0.
-xdotool windowactivate --sync "$main"
-sleep 0.2
-xdotool key --clearmodifiers alt+F4
+# Closing the main window through its frame ends the program with 0. On a busy
+# machine the window manager may not have given the window the focus yet when
+# the keys arrive, so the close is asked for again until the program is gone.
+for attempt in 1 2 3 4 5; do
+    xdotool windowactivate --sync "$main" 2>/dev/null || true
+    sleep 0.2
+    xdotool key --clearmodifiers alt+F4
+    timeout 2 tail --pid="$pid" -f /dev/null && break
+done
 ended "$pid" "closing the main window"
 
 # "Kilépés" ends it as well.
