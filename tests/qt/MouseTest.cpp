@@ -82,7 +82,9 @@ TEST_F(Mouse, TheMiddleButtonDoesNothing) {
 
 TEST_F(Mouse, NoWidgetOffersAContextMenu) {
     EXPECT_EQ(window.contextMenuPolicy(), Qt::NoContextMenu);
+    form.Hidden.Visible = true;
     for (form::Control* control : form.widgets()) {
+        ASSERT_NE(window.widgetOf(*control), nullptr) << control->name();
         EXPECT_EQ(window.widgetOf(*control)->contextMenuPolicy(), Qt::NoContextMenu)
             << control->name();
     }

@@ -109,6 +109,16 @@ TEST_F(Widgets, FieldsAndButtonsFollowTheirControls) {
     EXPECT_FALSE(of(form.Display)->isEnabled());
 }
 
+TEST_F(Widgets, AHiddenFieldGetsItsWidgetWhenShownAndJoinsTheCycleInItsPlace) {
+    EXPECT_EQ(of(form.Hidden), nullptr);
+    form.Hidden.Visible = true;
+    ASSERT_NE(of(form.Hidden), nullptr);
+    EXPECT_EQ(focused(), of(form.First));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    EXPECT_EQ(focused(), of(form.Hidden));
+}
+
 TEST_F(Widgets, TheyTakeTheirPlacesToTheNearestPixel) {
     EXPECT_EQ(of(form.First)->geometry(), QRect(230, 10, 60, 29));
     EXPECT_EQ(of(form.Stepper)->geometry(), QRect(230, 90, 20, 28));

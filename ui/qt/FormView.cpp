@@ -40,7 +40,13 @@ FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
     for (form::Control* control : form.widgets()) {
         widgets_.add(*control);
     }
-    setUpFocus();
+    linkFocusChain();
+    for (const form::Control* control : form.tabOrder()) {
+        if (QWidget* widget = widgets_.widgetOf(*control)) {
+            widget->setFocus();
+            break;
+        }
+    }
     form.setObserver(this);
 }
 
@@ -48,10 +54,9 @@ FormView::~FormView() {
     form_.setObserver(nullptr);
 }
 
-void FormView::setUpFocus() {
-    const auto& order = form_.tabOrder();
+void FormView::linkFocusChain() {
     QWidget* previous = nullptr;
-    for (const form::Control* control : order) {
+    for (const form::Control* control : form_.tabOrder()) {
         QWidget* widget = widgets_.widgetOf(*control);
         if (widget == nullptr) {
             continue;
@@ -59,16 +64,21 @@ void FormView::setUpFocus() {
         widget->setFocusPolicy(Qt::StrongFocus);
         if (previous != nullptr) {
             QWidget::setTabOrder(previous, widget);
-        } else {
-            widget->setFocus();
         }
         previous = widget;
     }
 }
 
 void FormView::controlChanged(const form::Control& control) {
-    if (!widgets_.sync(control)) {
+    switch (widgets_.sync(control)) {
+    case WidgetBridge::Synced::NotMine:
         update(snappedRect(control.Bounds, devicePixelRatioF()).toAlignedRect());
+        break;
+    case WidgetBridge::Synced::Created:
+        linkFocusChain();
+        break;
+    case WidgetBridge::Synced::Updated:
+        break;
     }
 }
 

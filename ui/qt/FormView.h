@@ -41,7 +41,7 @@ protected:
 
 private:
     void controlChanged(const form::Control& control) override;
-    void setUpFocus();
+    void linkFocusChain();
 
     form::Form& form_;
     EventGate& gate_;

@@ -115,7 +115,15 @@ QWidget* make(QWidget& host, form::Control& control, EventGate& gate, const Font
 
 } // namespace
 
-QWidget& WidgetBridge::add(form::Control& control) {
+void WidgetBridge::add(form::Control& control) {
+    if (control.Visible) {
+        create(control);
+    } else {
+        unshown_[&control] = &control;
+    }
+}
+
+void WidgetBridge::create(form::Control& control) {
     QWidget* widget = make(host_, control, gate_, fonts_);
     widget->setObjectName(QString::fromStdString(control.name()));
     widget->setGeometry(widgetRect(control.Bounds));
@@ -124,7 +132,6 @@ QWidget& WidgetBridge::add(form::Control& control) {
     widget->setVisible(control.Visible);
     widget->setEnabled(control.Enabled);
     widgets_[&control] = widget;
-    return *widget;
 }
 
 QWidget* WidgetBridge::widgetOf(const form::Control& control) const {
@@ -132,10 +139,19 @@ QWidget* WidgetBridge::widgetOf(const form::Control& control) const {
     return found == widgets_.end() ? nullptr : found->second;
 }
 
-bool WidgetBridge::sync(const form::Control& control) {
+WidgetBridge::Synced WidgetBridge::sync(const form::Control& control) {
+    if (auto unshown = unshown_.find(&control); unshown != unshown_.end()) {
+        if (!control.Visible) {
+            return Synced::Updated;
+        }
+        form::Control& shown = *unshown->second;
+        unshown_.erase(unshown);
+        create(shown);
+        return Synced::Created;
+    }
     QWidget* widget = widgetOf(control);
     if (widget == nullptr) {
-        return false;
+        return Synced::NotMine;
     }
     widget->setVisible(control.Visible);
     widget->setEnabled(control.Enabled);
@@ -146,7 +162,7 @@ bool WidgetBridge::sync(const form::Control& control) {
     } else if (auto* bar = dynamic_cast<const form::ScrollBar*>(&control)) {
         syncBar(static_cast<QScrollBar&>(*widget), *bar);
     }
-    return true;
+    return Synced::Updated;
 }
 
 } // namespace nonagra::qt

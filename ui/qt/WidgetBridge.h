@@ -12,21 +12,27 @@ namespace nonagra::qt {
 // The real Qt widgets for a form's text fields, push buttons and scroll bars:
 // each is made from its control, sends its input to the control and follows
 // the control's properties. The controls stay the state; a widget is a view.
+// A hidden control gets its widget only when it is first shown, so fields that
+// merely hold state cost nothing at start-up.
 class WidgetBridge {
 public:
     WidgetBridge(QWidget& host, EventGate& gate, const FontBook& fonts)
         : host_(host), gate_(gate), fonts_(fonts) {}
 
-    QWidget& add(form::Control& control);
-    // Returns false for a control that has no widget here.
-    bool sync(const form::Control& control);
+    enum class Synced { NotMine, Updated, Created };
+
+    void add(form::Control& control);
+    Synced sync(const form::Control& control);
     QWidget* widgetOf(const form::Control& control) const;
 
 private:
     QWidget& host_;
     EventGate& gate_;
     const FontBook& fonts_;
+    void create(form::Control& control);
+
     std::unordered_map<const form::Control*, QWidget*> widgets_;
+    std::unordered_map<const form::Control*, form::Control*> unshown_;
 };
 
 } // namespace nonagra::qt
