@@ -9,29 +9,23 @@ build="${1:-$root/build/default}"
 . "$root/tests/qt/xsession.sh"
 xsession_start 900x700
 
-click() { # window button x y, in client pixels
-    read -r ox oy < <(xsession_origin "$1")
-    xdotool mousemove --sync $((ox + $3)) $((oy + $4)) click "$2"
-    sleep 0.2
-}
-
 "$build/app/nonagra" &
 pid=$!
 main="$(xsession_window 'Nonagra v2.0')"
 sleep 0.3
 # Notes 5 and 3 in two cells that the first puzzle leaves empty, and 3 selected.
-click "$main" 1 212 424
-click "$main" 3 338 50
-click "$main" 3 48 170
-click "$main" 1 125 424
-click "$main" 3 338 50
+xsession_click "$main" 1 212 424
+xsession_click "$main" 3 338 50
+xsession_click "$main" 3 48 170
+xsession_click "$main" 1 125 424
+xsession_click "$main" 3 338 50
 xdotool mousemove 0 0
 sleep 0.3
 import -frame -window "$main" "$root/docs/main-window.png"
 
-click "$main" 1 520 307
+xsession_click "$main" 1 520 307
 help="$(xsession_window 'Nonagra leírás')"
 sleep 0.3
 import -frame -window "$help" "$root/docs/help-window.png"
-click "$help" 1 542 21
+xsession_click "$help" 1 542 21
 kill "$pid"

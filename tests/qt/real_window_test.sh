@@ -33,11 +33,6 @@ darkest() { # x y w h -> lowest grey level 0..255 in that area of the last shot
     convert "$work/shot.png" -crop "$3x$4+$1+$2" +repage -colorspace Gray \
         -format '%[fx:int(255*minima+.5)]' info:
 }
-click() { # window button x y, in client pixels
-    read -r ox oy < <(xsession_origin "$1")
-    xdotool mousemove --sync $((ox + $3)) $((oy + $4)) click "$2"
-    sleep 0.2
-}
 
 "$program" &
 pid=$!
@@ -79,13 +74,13 @@ read -r nx ny <<<"${empty[1]}"
 check "white backdrop through an empty cell" 255,255,255 "$(pixel $((ax + 20)) $((ay + 20)))"
 check "digit button 5 starts white" 255,255,255 "$(pixel 198 411)"
 
-click "$main" 1 212 424
+xsession_click "$main" 1 212 424
 shot "$main"
 check "digit button 5 yellow after its click" 255,255,0 "$(pixel 198 411)"
 check "digit button 4 still white" 255,255,255 "$(pixel 155 411)"
 
-click "$main" 1 $((ax + 20)) $((ay + 20))
-click "$main" 3 $((nx + 20)) $((ny + 20))
+xsession_click "$main" 1 $((ax + 20)) $((ay + 20))
+xsession_click "$main" 3 $((nx + 20)) $((ny + 20))
 shot "$main"
 check "a placed digit in black" 0 "$(darkest $((ax + 2)) $((ay + 2)) 36 35)"
 # The note of digit 5 lies in the middle of the cell's 3 x 3 notes; its left
@@ -95,7 +90,7 @@ notes="$(darkest $((nx + 14)) $((ny + 13)) 13 12)"
     fail "a note after a right click: darkest $notes"
 
 # The help window: modal, no taskbar entry, and "Bezár" only hides it.
-click "$main" 1 520 307
+xsession_click "$main" 1 520 307
 help="$(xsession_window 'Nonagra leírás')" || fail "no help window"
 if [ -n "${help:-}" ]; then
     sleep 0.3
@@ -105,7 +100,7 @@ if [ -n "${help:-}" ]; then
     check "help client area" 631x476 "$geometry"
     shot "$help"
     check "help window background" 0,192,192 "$(pixel 300 10)"
-    click "$help" 1 542 21
+    xsession_click "$help" 1 542 21
     xwininfo -id "$help" | grep -q 'IsUnMapped' && echo "ok: Bezár hides the help window" ||
         fail "help window still shown after Bezár"
 fi
@@ -136,7 +131,7 @@ ended "$pid" "closing the main window"
 pid=$!
 main="$(xsession_window 'Nonagra v2.0')" || fail "no main window on the second start"
 sleep 0.3
-click "$main" 1 521 258
+xsession_click "$main" 1 521 258
 ended "$pid" "Kilépés"
 
 [ "$failures" = 0 ] || { echo "$failures check(s) failed"; exit 1; }

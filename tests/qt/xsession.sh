@@ -48,3 +48,11 @@ xsession_window() {
 xsession_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}'
 }
+
+# A real click with button $2 at client pixel ($3, $4) of window $1.
+xsession_click() {
+    local ox oy
+    read -r ox oy < <(xsession_origin "$1")
+    xdotool mousemove --sync $((ox + $3)) $((oy + $4)) click "$2"
+    sleep 0.2
+}
