@@ -41,19 +41,19 @@ std::vector<std::string> platformsToTry(const Environment& env) {
 
 XScreen probeX(const std::string& display) {
     int screenNumber = 0;
-    xcb_connection_t* connection = xcb_connect(display.c_str(), &screenNumber);
-    XScreen screen;
-    if (xcb_connection_has_error(connection) == 0) {
-        auto roots = xcb_setup_roots_iterator(xcb_get_setup(connection));
-        for (int i = 0; i < screenNumber && roots.rem > 0; ++i) {
-            xcb_screen_next(&roots);
-        }
-        if (roots.rem > 0) {
-            screen = {true, roots.data->root_depth};
-        }
+    const std::shared_ptr<xcb_connection_t> connection(xcb_connect(display.c_str(), &screenNumber),
+                                                       xcb_disconnect);
+    if (xcb_connection_has_error(connection.get()) != 0) {
+        return {};
     }
-    xcb_disconnect(connection);
-    return screen;
+    auto roots = xcb_setup_roots_iterator(xcb_get_setup(connection.get()));
+    for (int i = 0; i < screenNumber && roots.rem > 0; ++i) {
+        xcb_screen_next(&roots);
+    }
+    if (roots.rem == 0) {
+        return {};
+    }
+    return {true, roots.data->root_depth, connection};
 }
 
 bool waylandReachable(const Environment& env) {
@@ -88,14 +88,17 @@ bool waylandReachable(const Environment& env) {
     return connected;
 }
 
-std::optional<std::string> displayProblem(const Environment& env, const DisplayProbes& probes) {
+DisplayCheck::DisplayCheck(const Environment& env, const DisplayProbes& probes) {
     std::optional<std::string> shallow;
     for (const std::string& platform : platformsToTry(env)) {
         if (platform == "xcb") {
             const std::string display = env("DISPLAY");
             const XScreen screen = display.empty() ? XScreen{} : probes.x(display);
+            if (screen.connection) {
+                connections_.push_back(screen.connection);
+            }
             if (screen.reachable && screen.depth >= minimumDepth) {
-                return std::nullopt;
+                return;
             }
             if (screen.reachable && !shallow) {
                 shallow = "the screen of display " + display + " has " +
@@ -105,19 +108,17 @@ std::optional<std::string> displayProblem(const Environment& env, const DisplayP
             }
         } else if (platform.starts_with("wayland")) {
             if (probes.wayland(env)) {
-                return std::nullopt;
+                return;
             }
         } else {
             // offscreen, minimal, vnc and the like need no display of ours;
             // Qt itself says so if the name is wrong.
-            return std::nullopt;
+            return;
         }
     }
-    if (shallow) {
-        return shallow;
-    }
-    return "a graphical display is needed, and none was found "
-           "(DISPLAY names an X11 display, WAYLAND_DISPLAY a Wayland one)";
+    problem_ = shallow ? shallow
+                       : "a graphical display is needed, and none was found "
+                         "(DISPLAY names an X11 display, WAYLAND_DISPLAY a Wayland one)";
 }
 
 } // namespace nonagra::app

@@ -29,8 +29,9 @@ nonagra::qt::FontBook gameFonts() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (const auto problem = nonagra::app::displayProblem(nonagra::app::processVariable)) {
-        std::cerr << "nonagra: " << *problem << std::endl;
+    const nonagra::app::DisplayCheck display(nonagra::app::processVariable);
+    if (display.problem()) {
+        std::cerr << "nonagra: " << *display.problem() << std::endl;
         return 1;
     }
     nonagra::app::useUtf8CharacterType();

@@ -27,7 +27,7 @@ struct World {
     DisplayProbes probes() {
         return {[this](const std::string& display) {
                     xAsked.push_back(display);
-                    return display == ":5" && depth > 0 ? XScreen{true, depth} : XScreen{};
+                    return display == ":5" && depth > 0 ? XScreen{true, depth, nullptr} : XScreen{};
                 },
                 [this](const Environment&) { return wayland; }};
     }
@@ -35,7 +35,7 @@ struct World {
 
 bool found(std::map<std::string, std::string> variables, int depth, bool wayland = false) {
     World world(depth, wayland);
-    return !displayProblem(environment(std::move(variables)), world.probes());
+    return !DisplayCheck(environment(std::move(variables)), world.probes()).problem();
 }
 
 TEST(DisplayCheck, FindsADisplayWhereQtWouldOpenOne) {
@@ -59,12 +59,12 @@ TEST(DisplayCheck, QtQpaPlatformNamesThePlatformsTried) {
 
 TEST(DisplayCheck, SaysWhichOfTheTwoIsMissing) {
     World world(8, false);
-    const auto shallow = displayProblem(environment({{"DISPLAY", ":5"}}), world.probes());
+    const auto shallow = DisplayCheck(environment({{"DISPLAY", ":5"}}), world.probes()).problem();
     ASSERT_TRUE(shallow);
     EXPECT_NE(shallow->find("display :5 has 8-bit colour"), std::string::npos) << *shallow;
     EXPECT_EQ(world.xAsked, std::vector<std::string>{":5"});
 
-    const auto none = displayProblem(environment({}), World(0, false).probes());
+    const auto none = DisplayCheck(environment({}), World(0, false).probes()).problem();
     ASSERT_TRUE(none);
     EXPECT_NE(none->find("graphical display is needed"), std::string::npos) << *none;
     EXPECT_EQ(none->find('\n'), std::string::npos);
