@@ -144,6 +144,23 @@ if ((${#traced[@]})); then
         "$(grep -c 'execve(' "$work/trace")"
 fi
 
+# With a session bus, Qt's accessibility goes through it.
+if ((${#traced[@]})) && command -v dbus-run-session >/dev/null; then
+    # shellcheck disable=SC2016
+    dbus-run-session -- bash -c 'echo "${DBUS_SESSION_BUS_ADDRESS#*=}" >"$0/bus"
+        exec strace -f -qq -e trace=connect -o "$0/trace" "$1"' "$work" "$program" 2>"$work/bus.err" &
+    pid=$!
+    if main="$(window_of "$pid")"; then
+        quit "$pid" "$main" "a start with a session bus"
+    else
+        fail "no main window with a session bus"
+        ended "$pid" "a start with a session bus" 0
+    fi
+    bus="$(cut -d, -f1 "$work/bus")"
+    grep -q "sun_path=@\?\"$bus\"" "$work/trace" && echo "ok: connects to the session bus" ||
+        fail "no connection to the session bus at $bus"
+fi
+
 # Under a tight memory limit, with a session bus address and without one, the
 # start ends: a game that quits with 0, or one clear line and 1. Sanitizers
 # reserve more address space than the limit allows.
