@@ -25,7 +25,9 @@ std::vector<std::string> platformsToTry(const Environment& env) {
             std::string name(rest.substr(0, std::min(end, rest.find(':'))));
             std::transform(name.begin(), name.end(), name.begin(),
                            [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            names.push_back(name);
+            if (!name.empty()) {
+                names.push_back(name);
+            }
             rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
         }
         return names;

@@ -55,6 +55,7 @@ TEST(DisplayCheck, QtQpaPlatformNamesThePlatformsTried) {
     EXPECT_FALSE(found({{"QT_QPA_PLATFORM", "wayland"}, {"DISPLAY", ":5"}}, 24));
     EXPECT_TRUE(found({{"QT_QPA_PLATFORM", "wayland-egl;XCB:nograb"}, {"DISPLAY", ":5"}}, 24));
     EXPECT_TRUE(found({{"QT_QPA_PLATFORM", "wayland;xcb"}}, 0, true));
+    EXPECT_FALSE(found({{"QT_QPA_PLATFORM", ";xcb;"}}, 0));
 }
 
 TEST(DisplayCheck, SaysWhichOfTheTwoIsMissing) {
