@@ -57,8 +57,8 @@ trap cleanup EXIT
 
 # The main window if it appears within 10 s; nothing once the program ended.
 window_of() { # pid
-    local i id
-    for i in $(seq 200); do
+    local id
+    for _ in $(seq 200); do
         id="$(xdotool search --onlyvisible --name '^Nonagra v2\.0$' 2>/dev/null | head -n1)"
         if [ -n "$id" ]; then
             echo "$id"
