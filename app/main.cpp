@@ -1,5 +1,9 @@
 // The program: Qt, the fonts the windows ask for, the main window and its
 // event loop. The exit code is 0 however the game ends, 1 after a failure.
+#include "app/CharacterType.h"
+#include "app/DisplayCheck.h"
+#include "app/SessionBus.h"
+#include "app/ToolkitFailures.h"
 #include "board/FoMenu.h"
 #include "ui/qt/FontBook.h"
 #include "ui/qt/QtPlatform.h"
@@ -25,7 +29,20 @@ nonagra::qt::FontBook gameFonts() {
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    const nonagra::app::DisplayCheck display(nonagra::app::processVariable);
+    if (display.problem()) {
+        std::cerr << "nonagra: " << *display.problem() << std::endl;
+        return 1;
+    }
+    nonagra::app::useUtf8CharacterType();
+    nonagra::app::keepOffBusAutolaunch();
+    nonagra::app::endOnToolkitFailure();
+    // The program takes no command line: Qt sees its name alone, so that
+    // options such as -platform or -style change nothing.
+    static char fallbackName[] = "nonagra";
+    int qtArgc = 1;
+    char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
+    QApplication app(qtArgc, qtArgv);
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {

@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
   fonts-ebgaramond fonts-liberation2
-  xvfb xauth xdotool openbox x11-utils imagemagick
+  xvfb xauth xdotool openbox x11-utils imagemagick strace weston qt6-wayland
   desktop-file-utils appstream clang-format
 )
 

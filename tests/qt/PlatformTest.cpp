@@ -178,6 +178,18 @@ TEST_F(Platform, ClosingAModalFormEndsItsShowingAndTheSameWindowShowsAgain) {
     EXPECT_EQ(&platform.view(help), first);
 }
 
+// The offscreen platform answers for X11 without a connection behind it.
+TEST_F(Platform, AFormKeptOutOfTheTaskbarShowsOnAPlatformWithoutX) {
+    help.ShowInTaskbar = false;
+    form.First.Click = [&] {
+        QTimer::singleShot(10, [&] { platform.hide(help); });
+        platform.showModal(help);
+    };
+    form.First.click();
+    form.First.click();
+    EXPECT_FALSE(platform.view(help).isVisible());
+}
+
 TEST_F(Platform, ClosingTheStartUpWindowEndsTheProgramAlsoAfterAModalForm) {
     form.First.Click = [&] {
         QTimer::singleShot(10, [&] { platform.hide(help); });

@@ -21,8 +21,11 @@ xcb_atom_t atom(xcb_connection_t* connection, const char* name) {
 } // namespace
 
 void skipTaskbar(QWidget& window) {
+    // The offscreen platform also answers for X11, with no connection and
+    // window ids that are not X windows.
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (x11 == nullptr) {
+    if (x11 == nullptr || x11->connection() == nullptr ||
+        !QGuiApplication::platformName().startsWith(QLatin1String("xcb"))) {
         return;
     }
     xcb_connection_t* connection = x11->connection();
