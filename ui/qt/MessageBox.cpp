@@ -1,5 +1,6 @@
 #include "ui/qt/MessageBox.h"
 
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +11,8 @@ form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
+    // The program's default font is one of its window's; a message speaks in the desktop's.
+    box.setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
     if (buttons == form::MessageButtons::Ok) {
         box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
         box.exec();
