@@ -47,6 +47,10 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {
         const nonagra::qt::FontBook fonts = gameFonts();
+        // No control uses the toolkit's own font, yet text fields lay out
+        // their text with it when they are made: one of the main window's
+        // faces spares resolving another.
+        QApplication::setFont(fonts.font({"Garamond", 13.5, true, false}));
         nonagra::qt::QtPlatform platform(fonts);
         nonagra::FoMenu menu(platform);
         return platform.run(menu);

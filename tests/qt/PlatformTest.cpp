@@ -4,6 +4,7 @@
 #include "ui/qt/QtPlatform.h"
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -86,6 +87,25 @@ TEST_F(Platform, AnOkBoxHasOneButton) {
     EXPECT_EQ(platform.messageBox("Nonagra", "3 rossz szám", form::MessageButtons::Ok),
               form::MessageAnswer::Ok);
     EXPECT_EQ(texts, QStringList{"OK"});
+}
+
+// The program's default font is one of its window's faces; a message keeps the desktop's.
+TEST_F(Platform, AMessageSpeaksInTheDesktopsFontWhateverTheProgramsDefault) {
+    const QFont before = QApplication::font();
+    QFont game(QStringLiteral("serif"));
+    game.setPixelSize(31);
+    game.setBold(true);
+    QApplication::setFont(game);
+    QFont shown;
+    whenBoxOpens([&](QMessageBox& box) {
+        shown = box.font();
+        box.buttons().front()->click();
+    });
+    platform.messageBox("Nonagra", "3 rossz szám", form::MessageButtons::Ok);
+    QApplication::setFont(before);
+    const QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    EXPECT_EQ(shown.toString().toStdString(), desktop.toString().toStdString());
+    EXPECT_NE(shown.toString().toStdString(), game.toString().toStdString());
 }
 
 TEST_F(Platform, ABoxShownMidHandlerSeesTheWindowAlreadyUpdated) {

@@ -9,15 +9,31 @@
 
 namespace nonagra::qt {
 
-extern const unsigned char nonagraGaramond[];
-extern const std::size_t nonagraGaramondSize;
+extern const unsigned char nonagraGaramondRegular[];
+extern const std::size_t nonagraGaramondRegularSize;
+extern const unsigned char nonagraGaramondBold[];
+extern const std::size_t nonagraGaramondBoldSize;
+
+namespace {
+
+int addFace(const unsigned char* bytes, std::size_t size) {
+    // The bytes live in the program for its whole run, so Qt need not copy them.
+    return QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+        reinterpret_cast<const char*>(bytes), static_cast<qsizetype>(size)));
+}
+
+} // namespace
 
 QStringList addBuiltInFaces() {
-    // The bytes live in the program for its whole run, so Qt need not copy them.
-    const int id = QFontDatabase::addApplicationFontFromData(
-        QByteArray::fromRawData(reinterpret_cast<const char*>(nonagraGaramond),
-                                static_cast<qsizetype>(nonagraGaramondSize)));
-    return id < 0 ? QStringList{} : QFontDatabase::applicationFontFamilies(id);
+    // Both weights or neither: half a family would have Qt embolden the regular.
+    const int regular = addFace(nonagraGaramondRegular, nonagraGaramondRegularSize);
+    const int bold = addFace(nonagraGaramondBold, nonagraGaramondBoldSize);
+    if (regular < 0 || bold < 0) {
+        QFontDatabase::removeApplicationFont(regular);
+        QFontDatabase::removeApplicationFont(bold);
+        return {};
+    }
+    return QFontDatabase::applicationFontFamilies(regular);
 }
 
 void FontBook::alias(const std::string& name, QStringList families, QFont::StyleHint hint) {

@@ -11,9 +11,9 @@
 
 namespace nonagra::qt {
 
-// Registers the faces built into the program with Qt: Nonagra Garamond, EB
-// Garamond with lining figures (fonts/). Returns the families they add; none
-// if Qt refused them, when the installed faces have to do.
+// Registers the faces built into the program with Qt: Nonagra Garamond, the
+// Regular and Bold of EB Garamond with lining figures (fonts/). Returns the
+// family they add; none if Qt refused them, when the installed faces have to do.
 QStringList addBuiltInFaces();
 
 // Turns the fonts the definitions ask for into Qt fonts. A requested family

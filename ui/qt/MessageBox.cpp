@@ -1,5 +1,6 @@
 #include "ui/qt/MessageBox.h"
 
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -10,6 +11,11 @@ form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                     QString::fromStdString(text), QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
+    // The program's default font is one of its window's; a message speaks in
+    // the desktop's, taking none of its properties from the default.
+    QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    desktop.setResolveMask(QFont::AllPropertiesResolved);
+    box.setFont(desktop);
     if (buttons == form::MessageButtons::Ok) {
         box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
         box.exec();
