@@ -2,6 +2,7 @@
 // event loop. The exit code is 0 however the game ends, 1 after a failure.
 #include "board/FoMenu.h"
 #include "ui/qt/FontBook.h"
+#include "ui/qt/LightPalette.h"
 #include "ui/qt/QtPlatform.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ nonagra::qt::FontBook gameFonts() {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    nonagra::qt::useLightPalette();
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {
