@@ -1,5 +1,7 @@
 #include "tests/qt/TestForms.h"
 
+#include "ui/qt/LightPalette.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -10,7 +12,11 @@ QApplication& application() {
     static char name[] = "nonagra_qt_tests";
     static char* argv[] = {name, nullptr};
     // Never destroyed: at exit, Qt's own statics may already be gone.
-    static auto* app = new QApplication(argc, argv);
+    static auto* app = [] {
+        auto* made = new QApplication(argc, argv);
+        useLightPalette();
+        return made;
+    }();
     return *app;
 }
 

@@ -23,7 +23,9 @@ QPalette lightPalette() {
     palette.setColor(QPalette::Base, white);
     palette.setColor(QPalette::Window, ground);
     palette.setColor(QPalette::Shadow, QColor(118, 118, 118));
-    palette.setColor(QPalette::Highlight, QColor(48, 140, 198));
+    // Dark enough that white selected text reads on it; the style draws its
+    // focus frames in it as well.
+    palette.setColor(QPalette::Highlight, QColor(38, 112, 158));
     palette.setColor(QPalette::HighlightedText, white);
     palette.setColor(QPalette::Link, QColor(0, 0, 255));
     palette.setColor(QPalette::LinkVisited, QColor(255, 0, 255));
