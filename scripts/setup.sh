@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev
   fonts-ebgaramond fonts-liberation2
-  xvfb xauth xdotool openbox x11-utils imagemagick
+  xvfb xauth xdotool openbox x11-utils imagemagick qt6-gtk-platformtheme qt6ct
   desktop-file-utils appstream clang-format
 )
 
