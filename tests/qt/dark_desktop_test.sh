@@ -124,6 +124,18 @@ sleep 0.3
 loaded "$pid" libqgtk3.so && echo "ok: GTK theme in use" || fail "GTK theme not loaded"
 boardReads "$main" "Adwaita dark"
 
+# Every stop of the focus cycle shows the focus, the first from the start: its
+# edge stands apart from the same edge of a stop without it.
+readable "focus on Feladom from the start" "$(pixel 454 145)" "$(pixel 454 258)" 3
+xdotool key Tab Tab
+sleep 0.3
+shot "$main"
+readable "focus on the puzzle stepper" "$(pixel 591 102)" "$(pixel 591 69)" 3
+xdotool key Tab Tab
+sleep 0.3
+shot "$main"
+readable "focus on the level stepper" "$(pixel 591 69)" "$(pixel 591 102)" 3
+
 # Double-clicks act once: the digit button is selected, a left double-click
 # leaves the digit in the cell, a right one leaves the note.
 first="" second=""

@@ -20,8 +20,8 @@ void Stepper::paintEvent(QPaintEvent* event) {
     if (!hasFocus()) {
         return;
     }
-    // The focus colour of the other widgets, which reads on the bar's light grey.
-    QPen ring(palette().color(QPalette::Highlight), 2);
+    // The colour in which the style frames a focused button.
+    QPen ring(palette().color(QPalette::Highlight).darker(125), 2);
     ring.setJoinStyle(Qt::MiterJoin);
     QPainter painter(this);
     painter.setPen(ring);
