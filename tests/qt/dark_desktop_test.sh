@@ -57,7 +57,7 @@ readable() { # what text ground least: text's contrast on its ground at least `l
     local ratio
     ratio="$(contrast "$2" "$3")"
     if awk -v r="$ratio" -v m="$4" 'BEGIN{exit !(r >= m)}'; then
-        echo "ok: $1 reads, $2 on $3 is $ratio:1"
+        echo "ok: $1: $2 on $3 is $ratio:1"
     else
         fail "$1: $2 on $3 is $ratio:1, below $4:1"
     fi
@@ -182,7 +182,7 @@ last="${puzzle%x*}"
 last="${#last}"
 at=()
 for d in 1 2 3 4 5 6 7 8 9; do
-    at+=("$(digitX "$d")" $digitY)
+    at+=("$(digitX "$d")" "$digitY")
     for i in $(seq 0 80); do
         if [ "${puzzle:$i:1}" = x ] && [ "${solution:$i:1}" = "$d" ] && [ "$i" != "$last" ]; then
             at+=("$(cellX "$i")" "$(cellY "$i")")
