@@ -1,6 +1,5 @@
 #include "ui/qt/MessageBox.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
