@@ -6,6 +6,7 @@
 #include "app/ToolkitFailures.h"
 #include "board/FoMenu.h"
 #include "ui/qt/FontBook.h"
+#include "ui/qt/LightPalette.h"
 #include "ui/qt/QtPlatform.h"
 
 #include <QApplication>
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     QApplication app(qtArgc, qtArgv);
+    nonagra::qt::useLightPalette();
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {

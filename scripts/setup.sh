@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   fonts-ebgaramond fonts-liberation2
   xvfb xauth xdotool openbox x11-utils imagemagick strace weston qt6-wayland
+  qt6-gtk-platformtheme qt6ct
   desktop-file-utils appstream clang-format
 )
 

@@ -3,6 +3,7 @@
 #include "ui/qt/FontBook.h"
 #include "ui/qt/QtPlatform.h"
 
+#include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -73,6 +74,19 @@ TEST_F(Mouse, AReleaseOutsideThePressedCellRaisesNoClick) {
     QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(90, 60));
     QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(130, 60));
     EXPECT_EQ(form.events, (std::vector<std::string>{"Cell 1 1"}));
+}
+
+TEST_F(Mouse, ADoubleClickActsOnceWithEitherButton) {
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        const QPoint at(90, 60);
+        click(button, at.x(), at.y());
+        QMouseEvent second(QEvent::MouseButtonDblClick, at, window.mapToGlobal(at), button, button,
+                           {});
+        QApplication::sendEvent(&window, &second);
+        QTest::mouseRelease(&window, button, {}, at);
+    }
+    EXPECT_EQ(form.events,
+              (std::vector<std::string>{"Cell 1 1", "click Cell 1", "Cell 1 2", "click Cell 1"}));
 }
 
 TEST_F(Mouse, TheMiddleButtonDoesNothing) {

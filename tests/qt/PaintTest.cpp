@@ -66,18 +66,19 @@ TEST_F(Paint, ANoteIsOpaqueWhiteOverTheCellsTransparentGround) {
     EXPECT_EQ(image.pixelColor(90, 50), QColor(255, 255, 0));
 }
 
-TEST_F(Paint, ACaptionIsDrawnInItsColourAndGreyedWhenDisabled) {
-    const auto darkest = [](const QImage& image, const QRect& area) {
-        QColor found = white;
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                if (image.pixelColor(x, y).lightness() < found.lightness()) {
-                    found = image.pixelColor(x, y);
-                }
+QColor darkest(const QImage& image, const QRect& area) {
+    QColor found = white;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (image.pixelColor(x, y).lightness() < found.lightness()) {
+                found = image.pixelColor(x, y);
             }
         }
-        return found;
-    };
+    }
+    return found;
+}
+
+TEST_F(Paint, ACaptionIsDrawnInItsColourAndGreyedWhenDisabled) {
     const QRect inside(110, 32, 36, 36);
     form.Right.Caption = "8";
     EXPECT_EQ(darkest(render(), inside), black);
@@ -85,6 +86,22 @@ TEST_F(Paint, ACaptionIsDrawnInItsColourAndGreyedWhenDisabled) {
     const QColor greyed = window.palette().color(QPalette::Disabled, QPalette::WindowText);
     ASSERT_NE(greyed, black);
     EXPECT_EQ(darkest(render(), inside), greyed);
+}
+
+// A given and a disabled display field are greyed so that they read on white
+// and still stand apart from black answers.
+TEST_F(Paint, GreyedTextReadsOnWhiteAndIsPlainlyLighterThanBlack) {
+    form.Right.Caption = "8";
+    form.Right.Enabled = false;
+    form.Display.Text = "Egyszerű";
+    QWidget& field = *window.widgetOf(form.Display);
+    const QImage fieldImage = field.grab().toImage();
+    const QColor given = darkest(render(), QRect(110, 32, 36, 36));
+    const QColor display = darkest(fieldImage, fieldImage.rect().adjusted(3, 3, -3, -3));
+    for (const QColor& greyed : {given, display}) {
+        EXPECT_GE(contrast(greyed, white), 3.0) << greyed.name().toStdString();
+        EXPECT_GE(contrast(greyed, black), 3.0) << greyed.name().toStdString();
+    }
 }
 
 TEST_F(Paint, ADoubleDensityScreenDrawsEveryEdgeOnItsNearestDevicePixel) {

@@ -76,6 +76,49 @@ TEST_F(Platform, EnterOnAYesNoBoxAnswersYes) {
               form::MessageAnswer::Yes);
 }
 
+TEST_F(Platform, OnlyAButtonAnswersAQuestionNeitherEscapeNorTheFramesClose) {
+    bool openAfterEscape = false;
+    bool openAfterClose = false;
+    whenBoxOpens([&](QMessageBox& box) {
+        QTest::keyClick(box.focusWidget(), Qt::Key_Escape);
+        openAfterEscape = box.isVisible();
+        box.close();
+        openAfterClose = box.isVisible();
+        if (openAfterEscape && openAfterClose) {
+            buttonNamed(box, "Igen")->click();
+        }
+    });
+    EXPECT_EQ(platform.messageBox("Nonagra", "Jöhet a következő?", form::MessageButtons::YesNo),
+              form::MessageAnswer::Yes);
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_TRUE(openAfterClose);
+}
+
+TEST_F(Platform, AnOkBoxTakesEscapeAndCloseAsItsOkAndHasRoomForItsTitle) {
+    std::vector<bool> closed;
+    int width = 0;
+    QString text;
+    const auto answerBy = [&](std::function<void(QMessageBox&)> act) {
+        whenBoxOpens([&, act](QMessageBox& box) {
+            width = box.width();
+            text = box.text();
+            act(box);
+            closed.push_back(!box.isVisible());
+            if (box.isVisible()) {
+                box.buttons().front()->click();
+            }
+        });
+        return platform.messageBox("Nonagra", "1 rossz szám", form::MessageButtons::Ok);
+    };
+    EXPECT_EQ(
+        answerBy([](QMessageBox& box) { QTest::keyClick(box.focusWidget(), Qt::Key_Escape); }),
+        form::MessageAnswer::Ok);
+    EXPECT_EQ(answerBy([](QMessageBox& box) { box.close(); }), form::MessageAnswer::Ok);
+    EXPECT_EQ(closed, (std::vector<bool>{true, true}));
+    EXPECT_GE(width, 200);
+    EXPECT_EQ(text, "1 rossz szám");
+}
+
 TEST_F(Platform, AnOkBoxHasOneButton) {
     QStringList texts;
     whenBoxOpens([&](QMessageBox& box) {

@@ -1,5 +1,10 @@
 #include "tests/qt/TestForms.h"
 
+#include "ui/qt/LightPalette.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace nonagra::qt::test {
 
 QApplication& application() {
@@ -7,8 +12,24 @@ QApplication& application() {
     static char name[] = "nonagra_qt_tests";
     static char* argv[] = {name, nullptr};
     // Never destroyed: at exit, Qt's own statics may already be gone.
-    static auto* app = new QApplication(argc, argv);
+    static auto* app = [] {
+        auto* made = new QApplication(argc, argv);
+        useLightPalette();
+        return made;
+    }();
     return *app;
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 namespace {

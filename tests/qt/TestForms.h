@@ -16,6 +16,9 @@ namespace nonagra::qt::test {
 // One application per test process; the tests run under the offscreen platform.
 QApplication& application();
 
+// The contrast ratio of two colours as WCAG defines it: 1 to 21.
+double contrast(const QColor& a, const QColor& b);
+
 // Twips from pixels as the definitions write them (15 to the pixel).
 constexpr int tw(double pixels) {
     return static_cast<int>(pixels * 15 + 0.5);

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 namespace nonagra::qt::test {
@@ -84,6 +85,30 @@ TEST_F(Widgets, KeysStepThroughTheControl) {
     QTest::keyClick(&bar(), Qt::Key_Home);
     EXPECT_EQ(form.Stepper.Value, 1);
     EXPECT_EQ(form.changes, 4);
+}
+
+TEST_F(Widgets, TheWheelOverTheStepperChangesNothing) {
+    bar().setFocus();
+    const QPointF at(10, 14);
+    for (int delta : {-120, 120, -120}) {
+        QWheelEvent wheel(at, bar().mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&bar(), &wheel);
+    }
+    EXPECT_EQ(form.Stepper.Value, 1);
+    EXPECT_EQ(bar().value(), 1);
+    EXPECT_EQ(form.changes, 0);
+}
+
+TEST_F(Widgets, TheStepperShowsAFocusRingThatReadsOnItsGround) {
+    // The ring runs along the bar's edge, where unfocused the style draws a
+    // light outline.
+    const auto edge = [this] { return bar().grab().toImage().pixelColor(1, 14); };
+    const QColor unfocused = edge();
+    bar().setFocus();
+    const QColor focused = edge();
+    EXPECT_GE(contrast(focused, unfocused), 3.0)
+        << focused.name().toStdString() << " on " << unfocused.name().toStdString();
 }
 
 TEST_F(Widgets, TheBarShowsAValueTheProgramSets) {

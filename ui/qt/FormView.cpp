@@ -143,6 +143,12 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// The second press of a double-click is an event of its own that no label
+// handles, so a double-click acts once, as the click before it did.
+void FormView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->ignore();
+}
+
 void FormView::closeEvent(QCloseEvent* event) {
     if (onCloseRequest) {
         event->ignore();

@@ -1,10 +1,52 @@
 #include "ui/qt/MessageBox.h"
 
 #include <QFontDatabase>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 namespace nonagra::qt {
+
+namespace {
+
+// Room for the title "Nonagra" in a usual frame, however short the text.
+constexpr int minimumWidth = 200;
+
+// A question is answered only by one of its buttons: Escape and the frame's
+// close would otherwise count as its "No".
+class AnswerOnlyByButton : public QObject {
+public:
+    explicit AnswerOnlyByButton(QMessageBox& box) : QObject(&box), box_(box) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &box_ || box_.clickedButton() != nullptr) {
+            return false;
+        }
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return event->type() == QEvent::KeyPress &&
+               static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel);
+    }
+
+private:
+    QMessageBox& box_;
+};
+
+void keepMinimumWidth(QMessageBox& box) {
+    // The box sizes itself from its layout, so a minimum width set on the box
+    // is overruled; a spacer across the layout's columns holds.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        grid->addItem(new QSpacerItem(minimumWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+}
+
+} // namespace
 
 form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std::string& text,
                             form::MessageButtons buttons) {
@@ -16,15 +58,16 @@ form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std
     QFont desktop = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     desktop.setResolveMask(QFont::AllPropertiesResolved);
     box.setFont(desktop);
+    keepMinimumWidth(box);
     if (buttons == form::MessageButtons::Ok) {
         box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
         box.exec();
         return form::MessageAnswer::Ok;
     }
     QPushButton* yes = box.addButton(QStringLiteral("Igen"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nem"), QMessageBox::NoRole);
+    box.addButton(QStringLiteral("Nem"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.setEscapeButton(no);
+    box.installEventFilter(new AnswerOnlyByButton(box));
     box.exec();
     return box.clickedButton() == yes ? form::MessageAnswer::Yes : form::MessageAnswer::No;
 }

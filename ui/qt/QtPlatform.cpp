@@ -36,6 +36,10 @@ void QtPlatform::show(FormView& view) {
     prepareShowing(view, view.form());
     view.show();
     view.activateWindow();
+    // The style shows the focus only once the keyboard has moved it, and
+    // showing forgets that; the game takes keys from the start, so its focus
+    // shows from the start.
+    view.setAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 int QtPlatform::run(form::Form& startup) {

@@ -3,6 +3,7 @@
 #include "form/PushButton.h"
 #include "form/ScrollBar.h"
 #include "form/TextField.h"
+#include "ui/qt/Stepper.h"
 #include "ui/qt/Twips.h"
 
 #include <QLineEdit>
@@ -90,7 +91,7 @@ void act(form::ScrollBar& model, int action, int position) {
 // Every step the user takes goes through the control, which clamps it and
 // raises its change handler; the bar then shows the value the control holds.
 QWidget* makeBar(QWidget& host, form::ScrollBar& model, EventGate& gate) {
-    auto* bar = new QScrollBar(Qt::Vertical, &host);
+    auto* bar = new Stepper(&host);
     syncBar(*bar, model);
     QObject::connect(bar, &QAbstractSlider::actionTriggered, bar, [bar, &model, &gate](int action) {
         const int position = bar->sliderPosition();
