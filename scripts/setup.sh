@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev
   fonts-ebgaramond fonts-liberation2
   xvfb xauth xdotool openbox x11-utils imagemagick
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0
   desktop-file-utils appstream clang-format
 )
 

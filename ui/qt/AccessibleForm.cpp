@@ -2,6 +2,9 @@
 
 #include "ui/qt/FormView.h"
 
+#include <QMetaObject>
+#include <algorithm>
+
 namespace nonagra::qt {
 
 namespace {
@@ -84,7 +87,8 @@ int AccessibleForm::indexOfChild(const QAccessibleInterface* child) const {
 }
 
 // Widgets tell their own changes; a label tells them through its object, if
-// assistive technology has seen it.
+// assistive technology has seen it. A handler writes a cell several times (the
+// answer, then its notes cleared): a screen reader hears only where it ended.
 void AccessibleForm::announce(const form::Control& control) {
     AccessibleLabel* item = table_ != nullptr ? table_->cellTelling(control) : nullptr;
     if (const auto* label = dynamic_cast<const form::Label*>(&control); item == nullptr && label) {
@@ -93,7 +97,20 @@ void AccessibleForm::announce(const form::Control& control) {
             item = texts_.madeFor(*label);
         }
     }
-    if (item != nullptr) {
+    if (item == nullptr || std::find(pending_.begin(), pending_.end(), item) != pending_.end()) {
+        return;
+    }
+    pending_.push_back(item);
+    if (pending_.size() == 1) {
+        QMetaObject::invokeMethod(
+            &view_, [this] { announcePending(); }, Qt::QueuedConnection);
+    }
+}
+
+void AccessibleForm::announcePending() {
+    const std::vector<AccessibleLabel*> items = std::move(pending_);
+    pending_.clear();
+    for (AccessibleLabel* item : items) {
         item->announceChange();
     }
 }

@@ -5,7 +5,7 @@
 #include "ui/qt/AccessibleTable.h"
 
 #include <QAccessibleWidget>
-#include <memory>
+#include <vector>
 
 namespace nonagra::qt {
 
@@ -19,7 +19,8 @@ public:
     explicit AccessibleForm(FormView& view);
     ~AccessibleForm() override;
 
-    // Tells assistive technology what a property write changed in what it knows.
+    // Tells assistive technology what a property write changed in what it
+    // knows, once the handler that wrote it has returned to the event loop.
     void announce(const form::Control& control);
 
     int childCount() const override;
@@ -28,11 +29,13 @@ public:
 
 private:
     int labelCount() const;
+    void announcePending();
 
     FormView& view_;
     AccessibleTable* table_ = nullptr; // registered with Qt, which hands it out by id
     mutable AccessibleLabels buttons_;
     mutable AccessibleLabels texts_;
+    std::vector<AccessibleLabel*> pending_;
 };
 
 // Lets Qt make an AccessibleForm for every form window it is asked about.
