@@ -4,11 +4,13 @@
 // is ever active, so what is announced is checked through AT-SPI instead.
 #include "board/FoMenu.h"
 #include "tests/qt/TestForms.h"
+#include "ui/Hasznalat.h"
 #include "ui/qt/FontBook.h"
 #include "ui/qt/QtPlatform.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -58,8 +60,11 @@ protected:
 
     QApplication& app = application();
     FontBook fonts;
+    // The forms outlive the platform, whose windows observe them.
+    std::unique_ptr<FoMenu> menuOwner;
+    std::unique_ptr<Hasznalat> helpOwner;
     QtPlatform platform{fonts};
-    FoMenu menu{platform};
+    FoMenu& menu = *(menuOwner = std::make_unique<FoMenu>(platform));
     FormView& window = platform.view(menu);
     QAccessibleInterface* root = nullptr;
 };
@@ -152,6 +157,23 @@ TEST_F(Accessibility, ActionsAreTheMouseButtonsThroughTheSameHandlers) {
     EXPECT_TRUE(cell(1).actionInterface()->actionNames().isEmpty());
     act(cell(1), "Jegyzet szám");
     EXPECT_EQ(menu.EgerGomb, form::LeftButton) << "a press reached the handlers from a given";
+}
+
+TEST_F(Accessibility, TheHelpWindowIsAFrameReadParagraphByParagraph) {
+    Hasznalat& help = *(helpOwner = std::make_unique<Hasznalat>(platform));
+    QAccessibleInterface* page = QAccessible::queryAccessibleInterface(&platform.view(help));
+    EXPECT_EQ(page->role(), QAccessible::Window);
+    EXPECT_EQ(page->text(QAccessible::Name), QStringLiteral("Nonagra leírás"));
+    QStringList read;
+    for (int i = 0; i < page->childCount(); ++i) {
+        read << page->child(i)->text(QAccessible::Name);
+    }
+    ASSERT_EQ(read.size(), 11);
+    EXPECT_EQ(read.first(), QStringLiteral("Nonagra program leírás"));
+    EXPECT_EQ(read[9], QStringLiteral("https://nonagra.hu/"));
+    EXPECT_EQ(read.last(), QStringLiteral("Bezár"));
+    EXPECT_EQ(page->child(0)->role(), QAccessible::StaticText);
+    EXPECT_TRUE(page->child(0)->actionInterface()->actionNames().isEmpty());
 }
 
 } // namespace
