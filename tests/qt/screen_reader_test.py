@@ -102,14 +102,33 @@ def on_event(event):
 
 
 pyatspi.Registry.registerEventListener(on_event, "object:property-change:accessible-name",
-                                       "object:state-changed:selected")
+                                       "object:state-changed:selected",
+                                       "object:state-changed:enabled")
 where = f"{empty // 9 + 1}. sor, {empty % 9 + 1}. oszlop: "
 expected = [
     ("object:state-changed:selected", "5", 1),
     ("object:property-change:accessible-name", where + "üres, jegyzet számok: 5", 0),
     ("object:property-change:accessible-name", where + "5, megfejtés szám", 0),
 ]
-steps = [lambda: click(digits[4], 1), lambda: click(cell, 3), lambda: click(cell, 1)]
+# Then the puzzle stepper's lower arrow: puzzle 2 makes the empty fourth cell
+# of the first row a given 7, which it tells by its name and its state.
+stepper = [k for k in kids if k.name == "Feladvány választása"][0]
+fourth = grid.getAccessibleAt(0, 3)
+
+
+def lower_arrow():
+    box = stepper.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    subprocess.run(["xdotool", "mousemove", str(box.x + box.width // 2),
+                    str(box.y + box.height - 4), "sleep", "0.1", "click", "1"],
+                   check=True, timeout=10)
+
+
+expected += [
+    ("object:property-change:accessible-name", "1. sor, 4. oszlop: 7, megadott szám", 0),
+    ("object:state-changed:enabled", "1. sor, 4. oszlop: 7, megadott szám", 0),
+]
+steps = [lambda: click(digits[4], 1), lambda: click(cell, 3), lambda: click(cell, 1),
+         lower_arrow]
 loop = GLib.MainLoop()
 
 
@@ -132,8 +151,10 @@ GLib.timeout_add(15000, loop.quit)
 loop.run()
 for event in expected:
     check(f"heard {event[0]} from {event[1]!r}", True, event in heard)
-check("the cell reads its answer", where + "5, megfejtés szám", cell.name)
+check("the cell reads as empty on the next puzzle", where + "üres", cell.name)
 check("digit 5 reads as selected", True, digits[4].getState().contains(pyatspi.STATE_SELECTED))
+check("the stepped puzzle's number", "Feladvány - 2",
+      [k for k in kids if k.name == "Feladvány sorszáma"][0].queryText().getText(0, -1))
 
 if failures:
     print("heard:", *heard, sep="\n  ")
