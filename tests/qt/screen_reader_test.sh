@@ -30,3 +30,11 @@ pid=$!
 trap 'kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; xsession_stop' EXIT
 xsession_window 'Nonagra v2.0' >/dev/null || { echo "FAIL: no main window"; exit 1; }
 /usr/bin/python3 "$here/screen_reader_test.py"
+status=0
+if timeout 10 tail --pid="$pid" -f /dev/null; then
+    wait "$pid" || status=$?
+    [ "$status" = 0 ] && echo "ok: Kilépés ends the program" || { echo "FAIL: exit code $status"; exit 1; }
+else
+    echo "FAIL: the program still runs after Kilépés"
+    exit 1
+fi
