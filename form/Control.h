@@ -26,6 +26,8 @@ public:
     int index() const { return index_; }
 
     Rect Bounds;
+    // What assistive technology calls the control; empty: its own caption.
+    std::string AccessibleName;
     Property<bool> Visible{*this, true};
     Property<bool> Enabled{*this, true};
 

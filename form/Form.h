@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/Accessibility.h"
 #include "form/Icon.h"
 #include "form/Rgb.h"
 
@@ -43,6 +44,7 @@ public:
     bool ShowInTaskbar = true;
     Rgb BackColor = colours::WindowBackground;
     std::optional<Icon> WindowIcon;
+    Accessibility Accessible;
 
     // Runs once, before the window is first shown.
     std::function<void()> Load;

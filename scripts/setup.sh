@@ -10,6 +10,7 @@ packages=(
   fonts-ebgaramond fonts-liberation2
   xvfb xauth xdotool openbox x11-utils imagemagick strace weston qt6-wayland
   qt6-gtk-platformtheme qt6ct
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0
   desktop-file-utils appstream clang-format
 )
 

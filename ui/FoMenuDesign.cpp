@@ -1,5 +1,6 @@
 // The main window as designed: every control with its initial properties, and the event wiring.
 #include "board/FoMenu.h"
+#include "ui/AccessibleTexts.h"
 #include "ui/Hasznalat.h"
 #include "ui/Layout.h"
 #include "ui/MainWindowIcon.h"
@@ -257,6 +258,7 @@ FoMenu::FoMenu(form::Platform& platform)
     cmdKilepes.Click = [this] { cmdKilepes_Click(); };
     cmdHasznalat.Click = [this] { cmdHasznalat_Click(); };
     Load = [this] { Form_Load(); };
+    ui::describeMainWindow(*this);
 }
 
 // Out of line, where the help window's type is complete.

@@ -75,7 +75,8 @@ Hasznalat::Hasznalat(form::Platform& platform)
     addWidget(cmdBezar);
     setTabOrder({&cmdBezar});
 
-    // The text stands on the window colour and wraps inside its label.
+    // The text stands on the window colour and wraps inside its label; a screen
+    // reader reads it paragraph by paragraph.
     for (const Paragraph& paragraph : Page) {
         form::Label& label = this->*paragraph.Label;
         label.Bounds = paragraph.Bounds;
@@ -87,6 +88,7 @@ Hasznalat::Hasznalat(form::Platform& platform)
         label.ForeColor = form::SystemColour::WindowText;
         label.WordWrap = true;
         stackBelow(label);
+        Accessible.Texts.push_back(&label);
     }
 }
 

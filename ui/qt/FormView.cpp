@@ -1,11 +1,13 @@
 #include "ui/qt/FormView.h"
 
 #include "form/Line.h"
+#include "ui/qt/AccessibleForm.h"
 #include "ui/qt/Colours.h"
 #include "ui/qt/FormPainter.h"
 #include "ui/qt/Frame.h"
 #include "ui/qt/Twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QHideEvent>
 #include <QMouseEvent>
@@ -33,6 +35,7 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 
 FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
     : form_(form), gate_(gate), fonts_(fonts), widgets_(*this, gate, fonts) {
+    installAccessibleForms();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::NoFocus);
@@ -79,6 +82,9 @@ void FormView::controlChanged(const form::Control& control) {
         break;
     case WidgetBridge::Synced::Updated:
         break;
+    }
+    if (QAccessible::isActive()) {
+        announceChange(*this, control);
     }
 }
 

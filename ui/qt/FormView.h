@@ -20,6 +20,7 @@ public:
     ~FormView() override;
 
     form::Form& form() const { return form_; }
+    EventGate& gate() const { return gate_; }
     QWidget* widgetOf(const form::Control& control) const { return widgets_.widgetOf(control); }
 
     // Called instead of closing when the window system asks to close the

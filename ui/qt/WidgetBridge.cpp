@@ -127,6 +127,9 @@ void WidgetBridge::add(form::Control& control) {
 void WidgetBridge::create(form::Control& control) {
     QWidget* widget = make(host_, control, gate_, fonts_);
     widget->setObjectName(QString::fromStdString(control.name()));
+    if (!control.AccessibleName.empty()) {
+        widget->setAccessibleName(QString::fromStdString(control.AccessibleName));
+    }
     widget->setGeometry(widgetRect(control.Bounds));
     widget->setContextMenuPolicy(Qt::NoContextMenu);
     widget->setFocusPolicy(Qt::NoFocus);

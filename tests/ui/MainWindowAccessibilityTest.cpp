@@ -1,0 +1,48 @@
+// What the main window's definition tells assistive technology: which cell's
+// description a note belongs to, and each cell's words as play changes it.
+#include "UiTest.h"
+#include "board/FoMenu.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace nonagra::uitest {
+namespace {
+
+class MainWindowAccessibility : public ::testing::Test {
+protected:
+    QuietPlatform platform;
+    FoMenu f{platform};
+    const form::Accessibility& seen = f.Accessible;
+};
+
+TEST_F(MainWindowAccessibility, ANoteIsToldByItsOwnCellAndNothingElseIsANote) {
+    EXPECT_EQ(seen.CellTelling(f.SegedMezo[11]), &f.Mezo[1]);
+    EXPECT_EQ(seen.CellTelling(f.SegedMezo[819]), &f.Mezo[81]);
+    EXPECT_EQ(seen.CellTelling(f.SegedMezo[235]), &f.Mezo[23]);
+    // Same index as a note, but a cell or a digit button.
+    EXPECT_EQ(seen.CellTelling(f.Mezo[15]), nullptr);
+    EXPECT_EQ(seen.CellTelling(f.SzamGomb[5]), nullptr);
+    EXPECT_EQ(seen.CellTelling(f.Label1), nullptr);
+}
+
+TEST_F(MainWindowAccessibility, ACellSaysItsPlaceItsDigitAndItsNotes) {
+    form::Label& cell = f.Mezo[23]; // row 3, column 5
+    EXPECT_EQ(seen.DescribeCell(cell), "3. sor, 5. oszlop: üres");
+    f.SegedMezo[239].Caption = "9";
+    f.SegedMezo[232].Caption = "2";
+    EXPECT_EQ(seen.DescribeCell(cell), "3. sor, 5. oszlop: üres, jegyzet számok: 2, 9");
+    f.SegedMezo[239].Caption = "";
+    f.SegedMezo[232].Caption = "";
+    cell.Caption = "4";
+    EXPECT_EQ(seen.DescribeCell(cell), "3. sor, 5. oszlop: 4, megfejtés szám");
+    cell.Enabled = false;
+    EXPECT_EQ(seen.DescribeCell(cell), "3. sor, 5. oszlop: 4, megadott szám");
+
+    EXPECT_FALSE(seen.ButtonSelected(f.SzamGomb[4]));
+    f.SzamGomb_Click(4);
+    EXPECT_TRUE(seen.ButtonSelected(f.SzamGomb[4]));
+}
+
+} // namespace
+} // namespace nonagra::uitest
