@@ -15,13 +15,11 @@ public:
     FormPainter(QPainter& painter, const QPalette& palette, const FontBook& fonts, double dpr)
         : painter_(painter), palette_(palette), fonts_(fonts), dpr_(dpr) {}
 
-    void paint(const form::Label& label);
+    // A label over `outer`, on device pixels where the layout placed it.
+    void paint(const form::Label& label, const QRectF& outer);
     void paint(const form::Line& line);
 
 private:
-    // A width of whole logical pixels, as a whole number of device pixels.
-    double thickness(int logicalPixels) const;
-
     QPainter& painter_;
     const QPalette& palette_;
     const FontBook& fonts_;

@@ -2,12 +2,14 @@
 
 #include "form/Form.h"
 #include "form/Label.h"
+#include "ui/qt/DeviceLayout.h"
 #include "ui/qt/EventGate.h"
 #include "ui/qt/FontBook.h"
 #include "ui/qt/WidgetBridge.h"
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace nonagra::qt {
 
@@ -42,11 +44,14 @@ protected:
 private:
     void controlChanged(const form::Control& control) override;
     void linkFocusChain();
+    // The form on the grid of a device of this scale, kept until the scale changes.
+    const DeviceLayout& layout(double dpr) const;
 
     form::Form& form_;
     EventGate& gate_;
     const FontBook& fonts_;
     WidgetBridge widgets_;
+    mutable std::optional<DeviceLayout> layout_;
     form::Label* pressed_ = nullptr;
     Qt::MouseButton pressedButton_ = Qt::NoButton;
 };
