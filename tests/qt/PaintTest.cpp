@@ -1,6 +1,7 @@
 // What the windowless controls look like, pixel by pixel.
 #include "tests/qt/TestForms.h"
 #include "ui/qt/FontBook.h"
+#include "ui/qt/IconImage.h"
 #include "ui/qt/QtPlatform.h"
 
 #include <QImage>
@@ -100,6 +101,21 @@ TEST_F(Paint, ADoubleDensityScreenDrawsEveryEdgeOnItsNearestDevicePixel) {
     EXPECT_EQ(image.pixelColor(306, 200), black);
     EXPECT_EQ(image.pixelColor(307, 200), white);
     EXPECT_EQ(image.pixelColor(20, 20), background);
+}
+
+// Rows of an odd width are no multiple of four bytes: each must still start
+// where it should, with red, green and blue in their places.
+TEST(IconImage, KeepsEveryPixelInPlace) {
+    const form::Icon icon{
+        3, 2, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {0, 255, 255}, {1, 2, 3}, {255, 255, 255}}};
+    const QImage image = iconImage(icon);
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            const form::Rgb& p = icon.at(x, y);
+            EXPECT_EQ(image.pixelColor(x, y), QColor(p.Red, p.Green, p.Blue)) << x << "," << y;
+        }
+    }
 }
 
 } // namespace
