@@ -4,39 +4,51 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace nonagra::qt {
 
 namespace {
 
-// One axis of a label: its extent in twips and on the device, and its extent
-// along the other axis, which decides whether two labels touch at all.
-struct Extent {
+// One axis of a label in twips: its extent, and its extent along the other
+// axis, which decides whether two labels meet at all.
+struct Span {
     int near;
     int far;
     int acrossNear;
     int acrossFar;
-    int* deviceNear;
-    int* deviceFar;
 };
+
+// Sorts as the coordinate, then the label's number: packed, so that sorting
+// a board's worth of labels stays cheap.
+std::uint64_t key(int coordinate, std::size_t label) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(coordinate) ^ 0x80000000U) << 32 |
+           label;
+}
 
 // Where a label's far edge and a later label's near edge lie within a pixel
 // of each other, the two rectangles overlap in one border line: both edges go
 // to one band of `band` device pixels around the middle of the overlap.
-void shareEdges(std::vector<Extent>& extents, int band, double dpr) {
-    std::sort(extents.begin(), extents.end(),
-              [](const Extent& a, const Extent& b) { return a.near < b.near; });
-    for (const Extent& a : extents) {
-        auto b = std::lower_bound(extents.begin(), extents.end(), a.far - form::TwipsPerPixel + 1,
-                                  [](const Extent& e, int near) { return e.near < near; });
-        for (; b != extents.end() && b->near < a.far; ++b) {
-            const bool beyond = b->near > a.near && b->far > a.far;
-            const bool across = a.acrossNear < b->acrossFar && b->acrossNear < a.acrossFar;
+void shareEdges(const std::vector<Span>& spans, std::vector<int>& deviceNear,
+                std::vector<int>& deviceFar, int band, double dpr) {
+    std::vector<std::uint64_t> byNear(spans.size());
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        byNear[i] = key(spans[i].near, i);
+    }
+    std::sort(byNear.begin(), byNear.end());
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const Span& a = spans[i];
+        auto b =
+            std::lower_bound(byNear.begin(), byNear.end(), key(a.far - form::TwipsPerPixel + 1, 0));
+        for (; b != byNear.end() && *b < key(a.far, 0); ++b) {
+            const std::size_t j = *b & 0xFFFFFFFFU;
+            const Span& s = spans[j];
+            const bool beyond = s.near > a.near && s.far > a.far;
+            const bool across = a.acrossNear < s.acrossFar && s.acrossNear < a.acrossFar;
             if (beyond && across) {
-                const double middle = logicalFromTwips(a.far + b->near) / 2;
-                const int first = static_cast<int>(std::lround(middle * dpr - band / 2.0));
-                *b->deviceNear = first;
-                *a.deviceFar = first + band;
+                const double middle = logicalFromTwips(a.far + s.near) / 2;
+                deviceNear[j] = nearest(middle * dpr - band / 2.0);
+                deviceFar[i] = deviceNear[j] + band;
             }
         }
     }
@@ -55,45 +67,63 @@ QRect lineBand(const form::Line& line, double dpr) {
 } // namespace
 
 DeviceLayout::DeviceLayout(const form::Form& form, double dpr) : dpr_(dpr) {
-    struct Edges {
-        int left, top, right, bottom;
-    };
-    std::vector<Edges> edges(form.stacking().size());
-    std::vector<Extent> across;
-    std::vector<Extent> down;
-    for (std::size_t i = 0; i < form.stacking().size(); ++i) {
-        form::Control* control = form.stacking()[i];
-        auto* label = dynamic_cast<form::Label*>(control);
-        placed_.push_back({control, label, dynamic_cast<const form::Line*>(control), {}, {}});
-        index_[control] = i;
-        if (label == nullptr) {
-            continue;
+    const std::vector<form::Control*>& stacking = form.stacking();
+    placed_.reserve(stacking.size());
+    index_.reserve(stacking.size());
+    std::vector<std::size_t> labelSlots;
+    std::vector<Span> across;
+    std::vector<Span> down;
+    labelSlots.reserve(stacking.size());
+    across.reserve(stacking.size());
+    down.reserve(stacking.size());
+    for (form::Control* control : stacking) {
+        index_.emplace_back(control, placed_.size());
+        if (auto* label = dynamic_cast<form::Label*>(control)) {
+            const form::Rect& r = label->Bounds;
+            labelSlots.push_back(placed_.size());
+            across.push_back({r.Left, r.Left + r.Width, r.Top, r.Top + r.Height});
+            down.push_back({r.Top, r.Top + r.Height, r.Left, r.Left + r.Width});
+            placed_.push_back({control, label, nullptr, {}, {}});
+        } else {
+            const auto* line = dynamic_cast<const form::Line*>(control);
+            placed_.push_back({control, nullptr, line, line ? lineBand(*line, dpr) : QRect(), {}});
         }
-        const form::Rect& r = label->Bounds;
-        Edges& e = edges[i];
-        e = {deviceEdge(r.Left, dpr), deviceEdge(r.Top, dpr), deviceEdge(r.Left + r.Width, dpr),
-             deviceEdge(r.Top + r.Height, dpr)};
-        across.push_back({r.Left, r.Left + r.Width, r.Top, r.Top + r.Height, &e.left, &e.right});
-        down.push_back({r.Top, r.Top + r.Height, r.Left, r.Left + r.Width, &e.top, &e.bottom});
     }
-    const int border = deviceWidth(1, dpr);
-    shareEdges(across, border, dpr);
-    shareEdges(down, border, dpr);
-    for (std::size_t i = 0; i < placed_.size(); ++i) {
-        Placed& p = placed_[i];
-        if (p.label != nullptr) {
-            const Edges& e = edges[i];
-            p.device = QRect(QPoint(e.left, e.top), QPoint(e.right - 1, e.bottom - 1));
-        } else if (p.line != nullptr) {
-            p.device = lineBand(*p.line, dpr);
+    std::sort(index_.begin(), index_.end());
+
+    const auto edges = [dpr](const std::vector<Span>& spans, bool far) {
+        std::vector<int> device(spans.size());
+        for (std::size_t i = 0; i < spans.size(); ++i) {
+            device[i] = deviceEdge(far ? spans[i].far : spans[i].near, dpr);
         }
-        p.logical = toLogical(p.device).toAlignedRect();
+        return device;
+    };
+    std::vector<int> left = edges(across, false);
+    std::vector<int> right = edges(across, true);
+    std::vector<int> top = edges(down, false);
+    std::vector<int> bottom = edges(down, true);
+    const int border = deviceWidth(1, dpr);
+    shareEdges(across, left, right, border, dpr);
+    shareEdges(down, top, bottom, border, dpr);
+    for (std::size_t i = 0; i < labelSlots.size(); ++i) {
+        placed_[labelSlots[i]].device =
+            QRect(QPoint(left[i], top[i]), QPoint(right[i] - 1, bottom[i] - 1));
+    }
+
+    // The whole logical pixels that hold a device rectangle.
+    const auto below = [dpr](int device) { return static_cast<int>(std::floor(device / dpr)); };
+    const auto above = [dpr](int device) { return static_cast<int>(std::ceil(device / dpr)); };
+    for (Placed& p : placed_) {
+        const QRect& d = p.device;
+        p.logical = QRect(QPoint(below(d.left()), below(d.top())),
+                          QPoint(above(d.right() + 1) - 1, above(d.bottom() + 1) - 1));
     }
 }
 
 const DeviceLayout::Placed* DeviceLayout::find(const form::Control& control) const {
-    const auto found = index_.find(&control);
-    return found == index_.end() ? nullptr : &placed_[found->second];
+    const auto found = std::lower_bound(index_.begin(), index_.end(),
+                                        std::pair<const form::Control*, std::size_t>(&control, 0));
+    return found == index_.end() || found->first != &control ? nullptr : &placed_[found->second];
 }
 
 form::Label* DeviceLayout::labelAt(QPointF logical) const {

@@ -7,7 +7,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace nonagra::qt {
@@ -41,7 +41,8 @@ public:
 private:
     double dpr_;
     std::vector<Placed> placed_;
-    std::unordered_map<const form::Control*, std::size_t> index_;
+    // Sorted by control, for find().
+    std::vector<std::pair<const form::Control*, std::size_t>> index_;
 };
 
 } // namespace nonagra::qt

@@ -19,30 +19,34 @@ inline double logicalFromTwips(int twips) {
     return form::pixelsFromTwips(twips);
 }
 
+// Nearest whole number, halves away from zero, as std::lround but inline:
+// the layout of a form rounds a few thousand values at start-up.
+inline int nearest(double v) {
+    return v < 0 ? -static_cast<int>(0.5 - v) : static_cast<int>(v + 0.5);
+}
+
 // A lone edge goes to the nearest device pixel; DeviceLayout snaps the edges
 // that neighbours share.
 inline int deviceEdge(int twips, double dpr) {
-    return static_cast<int>(std::lround(logicalFromTwips(twips) * dpr));
+    return nearest(logicalFromTwips(twips) * dpr);
 }
 
 // A width of whole logical pixels, as a whole number of device pixels.
 inline int deviceWidth(int logicalPixels, double dpr) {
-    return std::max(1, static_cast<int>(std::lround(logicalPixels * dpr)));
+    return std::max(1, nearest(logicalPixels * dpr));
 }
 
 // A pixel coordinate names a pixel, so a line of pen width `pen` (device
 // pixels) runs through pixel centres: 5 pixels wide at x it covers x-2 to x+2,
 // as a pen on the original platform does. The first device pixel it covers:
 inline int lineStart(int twips, int pen, double dpr) {
-    return static_cast<int>(std::lround((logicalFromTwips(twips) + 0.5) * dpr - pen / 2.0));
+    return nearest((logicalFromTwips(twips) + 0.5) * dpr - pen / 2.0);
 }
 
 // Real widgets sit on whole logical pixels, each value rounded on its own:
 // they share no edges, so their sizes stay as the definitions give them.
 inline QRect widgetRect(const form::Rect& r) {
-    const auto px = [](int twips) {
-        return static_cast<int>(std::lround(logicalFromTwips(twips)));
-    };
+    const auto px = [](int twips) { return nearest(logicalFromTwips(twips)); };
     return {px(r.Left), px(r.Top), px(r.Width), px(r.Height)};
 }
 
