@@ -96,10 +96,18 @@ void FormView::paintEvent(QPaintEvent* event) {
     // snap to that image's grid.
     const DeviceLayout& placed = layout(painter.deviceTransform().m11());
     const QRegion& dirty = event->region();
-    painter.fillRect(event->rect(), toQColor(form_.BackColor));
+    const QRect bounds = event->rect();
+    painter.fillRect(bounds, toQColor(form_.BackColor));
+    // Most controls lie outside the dirty area's bounds, which an inline
+    // test rules out; the region's own rectangles decide for the rest.
+    const auto meets = [&](const QRect& r) {
+        return r.left() <= bounds.right() && bounds.left() <= r.right() &&
+               r.top() <= bounds.bottom() && bounds.top() <= r.bottom() &&
+               (dirty.rectCount() == 1 || dirty.intersects(r));
+    };
     FormPainter draw(painter, palette(), fonts_, placed.dpr());
     for (const DeviceLayout::Placed& p : placed.stacking() | std::views::reverse) {
-        if (!p.control->Visible || !dirty.intersects(p.logical)) {
+        if (!p.control->Visible || !meets(p.logical)) {
             continue;
         }
         if (p.line != nullptr) {
