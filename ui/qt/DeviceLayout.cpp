@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 
 namespace nonagra::qt {
 
@@ -54,6 +55,12 @@ void shareEdges(const std::vector<Span>& spans, std::vector<int>& deviceNear,
     }
 }
 
+// Pointers of different controls compare only through std::less.
+bool byControl(const std::pair<const form::Control*, std::size_t>& a,
+               const std::pair<const form::Control*, std::size_t>& b) {
+    return std::less<const form::Control*>()(a.first, b.first);
+}
+
 QRect lineBand(const form::Line& line, double dpr) {
     const int pen = deviceWidth(line.WidthPixels, dpr);
     const int x1 = lineStart(line.From.X, pen, dpr);
@@ -89,7 +96,7 @@ DeviceLayout::DeviceLayout(const form::Form& form, double dpr) : dpr_(dpr) {
             placed_.push_back({control, nullptr, line, line ? lineBand(*line, dpr) : QRect(), {}});
         }
     }
-    std::sort(index_.begin(), index_.end());
+    std::sort(index_.begin(), index_.end(), byControl);
 
     const auto edges = [dpr](const std::vector<Span>& spans, bool far) {
         std::vector<int> device(spans.size());
@@ -121,8 +128,9 @@ DeviceLayout::DeviceLayout(const form::Form& form, double dpr) : dpr_(dpr) {
 }
 
 const DeviceLayout::Placed* DeviceLayout::find(const form::Control& control) const {
-    const auto found = std::lower_bound(index_.begin(), index_.end(),
-                                        std::pair<const form::Control*, std::size_t>(&control, 0));
+    const auto found =
+        std::lower_bound(index_.begin(), index_.end(),
+                         std::pair<const form::Control*, std::size_t>(&control, 0), byControl);
     return found == index_.end() || found->first != &control ? nullptr : &placed_[found->second];
 }
 
