@@ -103,6 +103,14 @@ TEST_F(Paint, ADoubleDensityScreenDrawsEveryEdgeOnItsNearestDevicePixel) {
     EXPECT_EQ(image.pixelColor(20, 20), background);
 }
 
+TEST_F(Paint, AfterAScaleChangeTheWindowDrawsOnTheNewGrid) {
+    render(2.0);
+    BoardForm fresh;
+    QImage expected(window.size(), QImage::Format_RGB32);
+    platform.view(fresh).render(&expected);
+    EXPECT_EQ(render(), expected);
+}
+
 // Rows of an odd width are no multiple of four bytes: each must still start
 // where it should, with red, green and blue in their places.
 TEST(IconImage, KeepsEveryPixelInPlace) {
