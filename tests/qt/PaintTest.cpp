@@ -16,11 +16,11 @@ const QColor background(0, 192, 192);
 
 class Paint : public ::testing::Test {
 protected:
-    QImage render(double dpr = 1.0) {
+    QImage render(double dpr = 1.0, const QRegion& area = {}) {
         QImage image(window.size() * dpr, QImage::Format_RGB32);
         image.setDevicePixelRatio(dpr);
         image.fill(Qt::magenta);
-        window.render(&image);
+        window.render(&image, area.boundingRect().topLeft(), area);
         return image;
     }
 
@@ -86,6 +86,12 @@ TEST_F(Paint, ACaptionIsDrawnInItsColourAndGreyedWhenDisabled) {
     const QColor greyed = window.palette().color(QPalette::Disabled, QPalette::WindowText);
     ASSERT_NE(greyed, black);
     EXPECT_EQ(darkest(render(), inside), greyed);
+    // Repainting only the cell's own rectangle still draws its caption.
+    form.Right.Enabled = true;
+    const QRect cell(108, 30, 41, 40);
+    EXPECT_EQ(darkest(render(1.0, cell), inside), black);
+    const QImage twice = render(2.0, cell);
+    EXPECT_EQ(darkest(twice, QRect(inside.topLeft() * 2, inside.size() * 2)), black);
 }
 
 TEST_F(Paint, ADoubleDensityScreenDrawsEveryEdgeOnItsNearestDevicePixel) {

@@ -22,7 +22,7 @@ void FormPainter::paint(const form::Label& label, const QRectF& outer) {
         inner = outer.adjusted(w, w, -w, -w);
     }
     const std::string& caption = label.Caption;
-    if (caption.empty()) {
+    if (caption.empty() || !dirty_.intersects(inner.toAlignedRect())) {
         return;
     }
     int flags = Qt::AlignTop;

@@ -105,7 +105,7 @@ void FormView::paintEvent(QPaintEvent* event) {
                r.top() <= bounds.bottom() && bounds.top() <= r.bottom() &&
                (dirty.rectCount() == 1 || dirty.intersects(r));
     };
-    FormPainter draw(painter, palette(), fonts_, placed.dpr());
+    FormPainter draw(painter, palette(), fonts_, placed.dpr(), dirty);
     for (const DeviceLayout::Placed& p : placed.stacking() | std::views::reverse) {
         if (!p.control->Visible || !meets(p.logical)) {
             continue;
