@@ -22,7 +22,7 @@ declare -a bareMs bareCpu bareKb gameMs gameCpu gameKb
 # The warm-ups also let the window manager settle; they may miss.
 "$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window" >/dev/null || true
 "$watch" 630 470 00c0c0 "$build/app/nonagra" >/dev/null || true
-for i in $(seq "$runs"); do
+for _ in $(seq "$runs"); do
     read -r ms cpu kb < <("$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window")
     bareMs+=("$ms") bareCpu+=("$cpu") bareKb+=("$kb")
     read -r ms cpu kb < <("$watch" 630 470 00c0c0 "$build/app/nonagra")
