@@ -1,5 +1,5 @@
-// Writes the main window's own icon as the desktop icon: the 32 x 32 original
-// and, pixel for pixel enlarged, the larger hicolor sizes.
+// Writes the main window's own icon, the 32 x 32 pixel art, as the desktop
+// icon of that size; the other sizes are drawn from the scalable icon.
 // Usage: nonagra_icon <output directory> <icon name>
 #include "board/FoMenu.h"
 #include "ui/qt/IconImage.h"
@@ -35,16 +35,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the main window has no icon\n");
         return 1;
     }
-    const QImage icon = nonagra::qt::iconImage(*menu.WindowIcon);
-    for (const int size : {32, 64, 128}) {
-        const QString dir = QString("%1/%2x%2/apps").arg(argv[1]).arg(size);
-        QDir().mkpath(dir);
-        const QImage scaled =
-            icon.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        if (!scaled.save(QString("%1/%2.png").arg(dir, argv[2]), "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(dir));
-            return 1;
-        }
+    const QImage icon =
+        nonagra::qt::iconImage(*menu.WindowIcon).convertToFormat(QImage::Format_ARGB32);
+    const QString dir = QString("%1/%2x%3/apps").arg(argv[1]).arg(icon.width()).arg(icon.height());
+    QDir().mkpath(dir);
+    if (!icon.save(QString("%1/%2.png").arg(dir, argv[2]), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(dir));
+        return 1;
     }
     return 0;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and validates what a desktop reads:
-# the desktop entry, the AppStream metainfo and the hicolor icon; and the
+# the desktop entry, the AppStream metainfo and the hicolor icons; and the
 # licence of the font the program carries.
 # Usage: validate_install.sh <build dir> <application id>
 set -euo pipefail
@@ -18,6 +18,10 @@ grep -qx 'Name\[hu\]=Nonagra' "$share/applications/$id.desktop"
 grep -q '^Comment\[hu\]=' "$share/applications/$id.desktop"
 grep -qx 'Categories=Game;LogicGame;' "$share/applications/$id.desktop"
 appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
-file "$share/icons/hicolor/32x32/apps/$id.png" | grep -q 'PNG image data, 32 x 32'
+for size in 16 32 48 64 128 256; do
+    file "$share/icons/hicolor/${size}x${size}/apps/$id.png" |
+        grep -q "PNG image data, $size x $size, 8-bit/color RGBA"
+done
+file "$share/icons/hicolor/scalable/apps/$id.svg" | grep -q 'SVG Scalable Vector Graphics image'
 grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$share/doc/nonagra/OFL.txt"
 echo "installed files validate"

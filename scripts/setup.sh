@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config dpkg-dev file
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev
+  qt6-base-dev libqt6svg6
   fonts-ebgaramond fonts-liberation2
   xvfb xauth xdotool openbox x11-utils imagemagick strace weston qt6-wayland
   qt6-gtk-platformtheme qt6ct

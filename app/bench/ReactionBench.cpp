@@ -1,12 +1,14 @@
 // A cell click through the adapter: the press and release reach the cell's
 // handlers, the answer is placed and the board checked, and the changed
-// rectangle is repainted. Each iteration places an answer and takes it back.
+// rectangle is repainted. One iteration is one click: the clicks place an
+// answer and take it back by turns.
 #include "board/FoMenu.h"
 #include "ui/qt/FontBook.h"
 #include "ui/qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QWindow>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -35,6 +37,10 @@ void CellClick(benchmark::State& state) {
     nonagra::qt::FormView& window = platform.view(menu);
     menu.Load();
     window.show();
+    // On a real X server the first paint waits for the window to be mapped.
+    while (!window.windowHandle()->isExposed()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
     QApplication::processEvents();
     int empty = 1;
     while (!menu.Mezo[empty].Enabled.get() || !menu.Mezo[empty].Caption.get().empty()) {
@@ -43,16 +49,16 @@ void CellClick(benchmark::State& state) {
     click(window, centreOf(menu.SzamGomb[5]));
     for (auto _ : state) {
         click(window, centreOf(menu.Mezo[empty]));
-        click(window, centreOf(menu.Mezo[empty]));
     }
-    state.SetItemsProcessed(2 * state.iterations());
 }
 BENCHMARK(CellClick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    // A real display when there is one (under Xvfb, the repaint reaches the
+    // X server), else Qt's offscreen platform.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);

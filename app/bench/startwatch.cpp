@@ -1,13 +1,18 @@
 // Starts a program and measures, on the running X display, the wall time from
-// exec until its window is mapped and painted, and the program's peak RSS.
-// "Painted" is the first moment a probe pixel of the window's client area
-// holds the expected colour. Usage: startwatch <x> <y> <rrggbb> <program...>
-// Prints "<milliseconds> <peak RSS in KiB>".
+// exec until its window is mapped and painted, the CPU time the program has
+// used when it falls idle after that, and its peak RSS. "Painted" is the first
+// moment a probe pixel of the window's client area holds the expected colour;
+// "idle" is when none of its threads has run for 100 ms.
+// Usage: startwatch <x> <y> <rrggbb> <program...>
+// Prints "<milliseconds to the first frame> <CPU milliseconds> <peak RSS in KiB>".
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 #include <sys/resource.h>
@@ -36,8 +41,11 @@ std::vector<xcb_window_t> clients(xcb_connection_t* c, xcb_window_t root, xcb_at
     if (!r) {
         return {};
     }
-    auto* w = static_cast<xcb_window_t*>(xcb_get_property_value(r.get()));
-    return {w, w + xcb_get_property_value_length(r.get()) / 4};
+    const auto* w = static_cast<const xcb_window_t*>(xcb_get_property_value(r.get()));
+    const auto count = static_cast<std::size_t>(xcb_get_property_value_length(r.get())) / 4;
+    std::vector<xcb_window_t> windows(count);
+    std::copy_n(w, count, windows.begin());
+    return windows;
 }
 
 long pidOf(xcb_connection_t* c, xcb_window_t w, xcb_atom_t pidAtom) {
@@ -62,6 +70,35 @@ long probe(xcb_connection_t* c, xcb_window_t w, int x, int y) {
     }
     const std::uint8_t* p = xcb_get_image_data(r.get());
     return (p[2] << 16) | (p[1] << 8) | p[0];
+}
+
+// The time all threads of a process have run so far, in nanoseconds.
+long long ranNs(pid_t pid) {
+    long long total = 0;
+    std::error_code gone;
+    for (const auto& task :
+         std::filesystem::directory_iterator("/proc/" + std::to_string(pid) + "/task", gone)) {
+        long long ns = 0;
+        if (std::ifstream(task.path() / "schedstat") >> ns) {
+            total += ns;
+        }
+    }
+    return total;
+}
+
+void waitForIdle(pid_t pid, std::chrono::steady_clock::time_point deadline) {
+    long long last = ranNs(pid);
+    auto quietSince = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        const long long now = ranNs(pid);
+        if (now != last) {
+            last = now;
+            quietSince = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - quietSince > std::chrono::milliseconds(100)) {
+            return;
+        }
+    }
 }
 
 } // namespace
@@ -107,7 +144,12 @@ int main(int argc, char** argv) {
         }
         std::this_thread::sleep_for(std::chrono::microseconds(250));
     }
-    kill(child, SIGTERM);
+    if (ms >= 0) {
+        waitForIdle(child, deadline);
+    }
+    // Killed by the signal, the program runs no more code of its own: its CPU
+    // time stays what it was at idle.
+    kill(child, SIGKILL);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);
@@ -116,6 +158,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s: no painted window\n", argv[4]);
         return 1;
     }
-    std::printf("%.1f %ld\n", ms, usage.ru_maxrss);
+    const auto cpuMs = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+    std::printf("%.1f %.1f %ld\n", ms, cpuMs(usage.ru_utime) + cpuMs(usage.ru_stime),
+                usage.ru_maxrss);
     return 0;
 }

@@ -4,9 +4,9 @@
 // air between their lines yet stay inside their labels.
 #include "tests/qt/TestForms.h"
 #include "ui/Hasznalat.h"
+#include "ui/qt/DeviceLayout.h"
 #include "ui/qt/FontBook.h"
 #include "ui/qt/QtPlatform.h"
-#include "ui/qt/Twips.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -154,7 +154,8 @@ TEST(BuiltInGaramond, HelpTextsHaveAirBetweenLinesAndStayInsideTheirLabels) {
         ASSERT_NE(label, nullptr);
         const QFont font = fonts.font(label->TextFont);
         for (double scale : {1.0, 1.5, 2.0}) {
-            const QRectF box = snappedRect(label->Bounds, scale);
+            const DeviceLayout layout(help, scale);
+            const QRectF box = layout.toLogical(layout.find(*label)->device);
             const int height = wrappedHeight(font, *label, box.width());
             EXPECT_LE(height, box.height()) << label->name() << " at " << scale;
             wrapping += height > QFontMetrics(font).lineSpacing() ? 1 : 0;

@@ -1,6 +1,7 @@
 // What the windowless controls look like, pixel by pixel.
 #include "tests/qt/TestForms.h"
 #include "ui/qt/FontBook.h"
+#include "ui/qt/IconImage.h"
 #include "ui/qt/QtPlatform.h"
 
 #include <QImage>
@@ -15,11 +16,11 @@ const QColor background(0, 192, 192);
 
 class Paint : public ::testing::Test {
 protected:
-    QImage render(double dpr = 1.0) {
+    QImage render(double dpr = 1.0, const QRegion& area = {}) {
         QImage image(window.size() * dpr, QImage::Format_RGB32);
         image.setDevicePixelRatio(dpr);
         image.fill(Qt::magenta);
-        window.render(&image);
+        window.render(&image, area.boundingRect().topLeft(), area);
         return image;
     }
 
@@ -86,6 +87,12 @@ TEST_F(Paint, ACaptionIsDrawnInItsColourAndGreyedWhenDisabled) {
     const QColor greyed = window.palette().color(QPalette::Disabled, QPalette::WindowText);
     ASSERT_NE(greyed, black);
     EXPECT_EQ(darkest(render(), inside), greyed);
+    // Repainting only the cell's own rectangle still draws its caption.
+    form.Right.Enabled = true;
+    const QRect cell(108, 30, 41, 40);
+    EXPECT_EQ(darkest(render(1.0, cell), inside), black);
+    const QImage twice = render(2.0, cell);
+    EXPECT_EQ(darkest(twice, QRect(inside.topLeft() * 2, inside.size() * 2)), black);
 }
 
 // A given and a disabled display field are greyed so that they read on white
@@ -117,6 +124,29 @@ TEST_F(Paint, ADoubleDensityScreenDrawsEveryEdgeOnItsNearestDevicePixel) {
     EXPECT_EQ(image.pixelColor(306, 200), black);
     EXPECT_EQ(image.pixelColor(307, 200), white);
     EXPECT_EQ(image.pixelColor(20, 20), background);
+}
+
+TEST_F(Paint, AfterAScaleChangeTheWindowDrawsOnTheNewGrid) {
+    render(2.0);
+    BoardForm fresh;
+    QImage expected(window.size(), QImage::Format_RGB32);
+    platform.view(fresh).render(&expected);
+    EXPECT_EQ(render(), expected);
+}
+
+// Rows of an odd width are no multiple of four bytes: each must still start
+// where it should, with red, green and blue in their places.
+TEST(IconImage, KeepsEveryPixelInPlace) {
+    const form::Icon icon{
+        3, 2, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {0, 255, 255}, {1, 2, 3}, {255, 255, 255}}};
+    const QImage image = iconImage(icon);
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 3; ++x) {
+            const form::Rgb& p = icon.at(x, y);
+            EXPECT_EQ(image.pixelColor(x, y), QColor(p.Red, p.Green, p.Blue)) << x << "," << y;
+        }
+    }
 }
 
 } // namespace

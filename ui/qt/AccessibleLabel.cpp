@@ -1,7 +1,7 @@
 #include "ui/qt/AccessibleLabel.h"
 
+#include "ui/qt/DeviceLayout.h"
 #include "ui/qt/FormView.h"
-#include "ui/qt/Twips.h"
 
 #include <QMetaObject>
 #include <QWidget>
@@ -34,8 +34,11 @@ QString AccessibleLabel::text(QAccessible::Text t) const {
 }
 
 QRect AccessibleLabel::rect() const {
-    const QRect local = snappedRect(label_.Bounds, view_.devicePixelRatioF()).toRect();
-    return {view_.mapToGlobal(local.topLeft()), local.size()};
+    const DeviceLayout::Placed* placed = view_.layout(view_.devicePixelRatioF()).find(label_);
+    if (placed == nullptr) {
+        return {};
+    }
+    return {view_.mapToGlobal(placed->logical.topLeft()), placed->logical.size()};
 }
 
 QAccessible::Role AccessibleLabel::role() const {

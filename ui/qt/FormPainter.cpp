@@ -4,23 +4,16 @@
 #include "ui/qt/Twips.h"
 
 #include <QPen>
-#include <algorithm>
-#include <cmath>
 
 namespace nonagra::qt {
 
-double FormPainter::thickness(int logicalPixels) const {
-    return std::max(1.0, std::round(logicalPixels * dpr_)) / dpr_;
-}
-
-void FormPainter::paint(const form::Label& label) {
-    const QRectF outer = snappedRect(label.Bounds, dpr_);
+void FormPainter::paint(const form::Label& label, const QRectF& outer) {
     if (label.Style == form::BackStyle::Opaque) {
         painter_.fillRect(outer, toQColor(label.BackColor.get()));
     }
     QRectF inner = outer;
     if (label.Border == form::BorderStyle::FixedSingle) {
-        const double w = thickness(1);
+        const double w = deviceWidth(1, dpr_) / dpr_;
         const QColor black = toQColor(form::colours::Black);
         painter_.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), black);
         painter_.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), black);
@@ -29,7 +22,7 @@ void FormPainter::paint(const form::Label& label) {
         inner = outer.adjusted(w, w, -w, -w);
     }
     const std::string& caption = label.Caption;
-    if (caption.empty()) {
+    if (caption.empty() || !dirty_.intersects(inner.toAlignedRect())) {
         return;
     }
     int flags = Qt::AlignTop;
@@ -46,15 +39,10 @@ void FormPainter::paint(const form::Label& label) {
 }
 
 void FormPainter::paint(const form::Line& line) {
-    // A pixel coordinate names a pixel, so a line runs through pixel centres:
-    // 5 pixels wide at y it covers y-2 to y+2, as a pen on the original
-    // platform does. Both edges are placed on device pixels.
-    const double pen = thickness(line.WidthPixels);
-    const auto centre = [&](int twips) {
-        return onDevice(logicalFromTwips(twips) + 0.5 - pen / 2, dpr_) + pen / 2;
-    };
+    const int pen = deviceWidth(line.WidthPixels, dpr_);
+    const auto centre = [&](int twips) { return (lineStart(twips, pen, dpr_) + pen / 2.0) / dpr_; };
     QPen stroke(toQColor(line.LineColour, palette_));
-    stroke.setWidthF(pen);
+    stroke.setWidthF(pen / dpr_);
     stroke.setCapStyle(Qt::SquareCap);
     painter_.setPen(stroke);
     painter_.drawLine(QPointF(centre(line.From.X), centre(line.From.Y)),

@@ -6,26 +6,29 @@
 
 #include <QPainter>
 #include <QPalette>
+#include <QRegion>
 
 namespace nonagra::qt {
 
 // Draws the windowless controls of a form, in device-aligned logical pixels.
 class FormPainter {
 public:
-    FormPainter(QPainter& painter, const QPalette& palette, const FontBook& fonts, double dpr)
-        : painter_(painter), palette_(palette), fonts_(fonts), dpr_(dpr) {}
+    // `dirty` is the area being repainted: a caption wholly outside it is
+    // not laid out at all.
+    FormPainter(QPainter& painter, const QPalette& palette, const FontBook& fonts, double dpr,
+                const QRegion& dirty)
+        : painter_(painter), palette_(palette), fonts_(fonts), dpr_(dpr), dirty_(dirty) {}
 
-    void paint(const form::Label& label);
+    // A label over `outer`, on device pixels where the layout placed it.
+    void paint(const form::Label& label, const QRectF& outer);
     void paint(const form::Line& line);
 
 private:
-    // A width of whole logical pixels, as a whole number of device pixels.
-    double thickness(int logicalPixels) const;
-
     QPainter& painter_;
     const QPalette& palette_;
     const FontBook& fonts_;
     double dpr_;
+    const QRegion& dirty_;
 };
 
 } // namespace nonagra::qt

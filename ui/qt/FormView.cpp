@@ -1,6 +1,5 @@
 #include "ui/qt/FormView.h"
 
-#include "form/Line.h"
 #include "ui/qt/AccessibleForm.h"
 #include "ui/qt/Colours.h"
 #include "ui/qt/FormPainter.h"
@@ -75,7 +74,9 @@ void FormView::linkFocusChain() {
 void FormView::controlChanged(const form::Control& control) {
     switch (widgets_.sync(control)) {
     case WidgetBridge::Synced::NotMine:
-        update(snappedRect(control.Bounds, devicePixelRatioF()).toAlignedRect());
+        if (const DeviceLayout::Placed* placed = layout(devicePixelRatioF()).find(control)) {
+            update(placed->logical);
+        }
         break;
     case WidgetBridge::Synced::Created:
         linkFocusChain();
@@ -88,36 +89,43 @@ void FormView::controlChanged(const form::Control& control) {
     }
 }
 
+const DeviceLayout& FormView::layout(double dpr) const {
+    if (!layout_ || layout_->dpr() != dpr) {
+        layout_.emplace(form_, dpr);
+    }
+    return *layout_;
+}
+
 void FormView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     // The device's scale, not the widget's: rendering into a 2x image must
     // snap to that image's grid.
-    const double dpr = painter.deviceTransform().m11();
-    const QRect dirty = event->rect();
-    painter.fillRect(dirty, toQColor(form_.BackColor));
-    FormPainter draw(painter, palette(), fonts_, dpr);
-    for (const form::Control* control : form_.stacking() | std::views::reverse) {
-        if (!control->Visible) {
+    const DeviceLayout& placed = layout(painter.deviceTransform().m11());
+    const QRegion& dirty = event->region();
+    const QRect bounds = event->rect();
+    painter.fillRect(bounds, toQColor(form_.BackColor));
+    // Most controls lie outside the dirty area's bounds, which an inline
+    // test rules out; the region's own rectangles decide for the rest.
+    const auto meets = [&](const QRect& r) {
+        return r.left() <= bounds.right() && bounds.left() <= r.right() &&
+               r.top() <= bounds.bottom() && bounds.top() <= r.bottom() &&
+               (dirty.rectCount() == 1 || dirty.intersects(r));
+    };
+    FormPainter draw(painter, palette(), fonts_, placed.dpr(), dirty);
+    for (const DeviceLayout::Placed& p : placed.stacking() | std::views::reverse) {
+        if (!p.control->Visible || !meets(p.logical)) {
             continue;
         }
-        if (auto* line = dynamic_cast<const form::Line*>(control)) {
-            draw.paint(*line);
-        } else if (auto* label = dynamic_cast<const form::Label*>(control);
-                   label != nullptr && snappedRect(label->Bounds, dpr).intersects(QRectF(dirty))) {
-            draw.paint(*label);
+        if (p.line != nullptr) {
+            draw.paint(*p.line);
+        } else if (p.label != nullptr) {
+            draw.paint(*p.label, placed.toLogical(p.device));
         }
     }
 }
 
 form::Label* FormView::labelAt(QPointF logical) const {
-    const double dpr = devicePixelRatioF();
-    for (form::Control* control : form_.stacking()) {
-        auto* label = dynamic_cast<form::Label*>(control);
-        if (label != nullptr && label->takesInput() && covers(label->Bounds, logical, dpr)) {
-            return label;
-        }
-    }
-    return nullptr;
+    return layout(devicePixelRatioF()).labelAt(logical);
 }
 
 void FormView::mousePressEvent(QMouseEvent* event) {
@@ -144,7 +152,9 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     pressed_ = nullptr;
-    if (label->takesInput() && covers(label->Bounds, event->position(), devicePixelRatioF())) {
+    const DeviceLayout::Placed* placed = layout(devicePixelRatioF()).find(*label);
+    if (label->takesInput() &&
+        placed->device.contains(devicePixel(event->position(), devicePixelRatioF()))) {
         gate_.deliver([label] { label->click(); });
     }
 }

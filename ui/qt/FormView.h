@@ -2,12 +2,14 @@
 
 #include "form/Form.h"
 #include "form/Label.h"
+#include "ui/qt/DeviceLayout.h"
 #include "ui/qt/EventGate.h"
 #include "ui/qt/FontBook.h"
 #include "ui/qt/WidgetBridge.h"
 
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace nonagra::qt {
 
@@ -31,6 +33,8 @@ public:
 
     // The topmost label with a handler at a point in logical pixels.
     form::Label* labelAt(QPointF logical) const;
+    // The form on the grid of a device of this scale, kept until the scale changes.
+    const DeviceLayout& layout(double dpr) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,6 +53,7 @@ private:
     EventGate& gate_;
     const FontBook& fonts_;
     WidgetBridge widgets_;
+    mutable std::optional<DeviceLayout> layout_;
     form::Label* pressed_ = nullptr;
     Qt::MouseButton pressedButton_ = Qt::NoButton;
 };

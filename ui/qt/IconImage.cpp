@@ -1,17 +1,15 @@
 #include "ui/qt/IconImage.h"
 
-#include "ui/qt/Colours.h"
-
 namespace nonagra::qt {
 
+// The pixels are already rows of red, green and blue bytes: the image copies
+// them in one go.
+static_assert(sizeof(form::Rgb) == 3 && alignof(form::Rgb) == 1);
+
 QImage iconImage(const form::Icon& icon) {
-    QImage image(icon.Width, icon.Height, QImage::Format_RGB32);
-    for (int y = 0; y < icon.Height; ++y) {
-        for (int x = 0; x < icon.Width; ++x) {
-            image.setPixelColor(x, y, toQColor(icon.at(x, y)));
-        }
-    }
-    return image;
+    const QImage view(reinterpret_cast<const uchar*>(icon.Pixels.data()), icon.Width, icon.Height,
+                      icon.Width * 3, QImage::Format_RGB888);
+    return view.copy();
 }
 
 } // namespace nonagra::qt

@@ -2,9 +2,10 @@
 
 #include "form/Geometry.h"
 
+#include <QPoint>
 #include <QPointF>
 #include <QRect>
-#include <QRectF>
+#include <algorithm>
 #include <cmath>
 
 namespace nonagra::qt {
@@ -18,43 +19,48 @@ inline double logicalFromTwips(int twips) {
     return form::pixelsFromTwips(twips);
 }
 
-// Each edge goes to the nearest device pixel on its own, so two cells that
-// overlap by a fraction of a pixel share one border line.
-inline double onDevice(double logical, double dpr) {
-    return std::round(logical * dpr) / dpr;
+// Nearest whole number, halves away from zero, as std::lround but inline:
+// the layout of a form rounds a few thousand values at start-up.
+inline int nearest(double v) {
+    return v < 0 ? -static_cast<int>(0.5 - v) : static_cast<int>(v + 0.5);
 }
 
-inline double snapped(int twips, double dpr) {
-    return onDevice(logicalFromTwips(twips), dpr);
+// A lone edge goes to the nearest device pixel; DeviceLayout snaps the edges
+// that neighbours share.
+inline int deviceEdge(int twips, double dpr) {
+    return nearest(logicalFromTwips(twips) * dpr);
 }
 
-inline QRectF snappedRect(const form::Rect& r, double dpr) {
-    const double left = snapped(r.Left, dpr);
-    const double top = snapped(r.Top, dpr);
-    return {left, top, snapped(r.Left + r.Width, dpr) - left, snapped(r.Top + r.Height, dpr) - top};
+// A width of whole logical pixels, as a whole number of device pixels.
+inline int deviceWidth(int logicalPixels, double dpr) {
+    return std::max(1, nearest(logicalPixels * dpr));
+}
+
+// A pixel coordinate names a pixel, so a line of pen width `pen` (device
+// pixels) runs through pixel centres: 5 pixels wide at x it covers x-2 to x+2,
+// as a pen on the original platform does. The first device pixel it covers:
+inline int lineStart(int twips, int pen, double dpr) {
+    return nearest((logicalFromTwips(twips) + 0.5) * dpr - pen / 2.0);
 }
 
 // Real widgets sit on whole logical pixels, each value rounded on its own:
 // they share no edges, so their sizes stay as the definitions give them.
 inline QRect widgetRect(const form::Rect& r) {
-    const auto px = [](int twips) {
-        return static_cast<int>(std::lround(logicalFromTwips(twips)));
-    };
+    const auto px = [](int twips) { return nearest(logicalFromTwips(twips)); };
     return {px(r.Left), px(r.Top), px(r.Width), px(r.Height)};
+}
+
+// The device pixel under the pointer.
+inline QPoint devicePixel(QPointF logical, double dpr) {
+    return {static_cast<int>(std::floor(logical.x() * dpr)),
+            static_cast<int>(std::floor(logical.y() * dpr))};
 }
 
 // The pointer stands for the centre of the device pixel under it, which makes
 // a hit exactly the pixels that are drawn for a rectangle.
 inline QPointF pixelCentre(QPointF logical, double dpr) {
-    return {(std::floor(logical.x() * dpr) + 0.5) / dpr,
-            (std::floor(logical.y() * dpr) + 0.5) / dpr};
-}
-
-inline bool covers(const form::Rect& r, QPointF logical, double dpr) {
-    const QRectF drawn = snappedRect(r, dpr);
-    const QPointF p = pixelCentre(logical, dpr);
-    return p.x() >= drawn.left() && p.x() < drawn.right() && p.y() >= drawn.top() &&
-           p.y() < drawn.bottom();
+    const QPoint pixel = devicePixel(logical, dpr);
+    return {(pixel.x() + 0.5) / dpr, (pixel.y() + 0.5) / dpr};
 }
 
 inline QPointF twipsAt(QPointF logical, double dpr) {
