@@ -125,8 +125,11 @@ mkdir -p "$work/bin" "$work/run"
 chmod 700 "$work/run"
 printf '#!/bin/sh\ntouch "%s/launched"\nexit 1\n' "$work" >"$work/bin/dbus-launch"
 chmod +x "$work/bin/dbus-launch"
+# LeakSanitizer cannot run under ptrace, nor a sanitizer in the memory limit.
+sanitized=""
+if ldd "$program" | grep libasan >/dev/null; then sanitized=yes; fi
 traced=()
-if command -v strace >/dev/null && strace -o /dev/null true 2>/dev/null; then
+if [ -z "$sanitized" ] && command -v strace >/dev/null && strace -o /dev/null true 2>/dev/null; then
     traced=(strace -f -qq -e trace=execve -o "$work/trace")
 fi
 env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$work/run" PATH="$work/bin:$PATH" \
@@ -164,7 +167,7 @@ fi
 # Under a tight memory limit, with a session bus address and without one, the
 # start ends: a game that quits with 0, or one clear line and 1. Sanitizers
 # reserve more address space than the limit allows.
-if ldd "$program" | grep -q libasan; then
+if [ -n "$sanitized" ]; then
     echo "skipped: the memory limit under a sanitizer"
 else
     for bus in "" "unix:path=$work/run/bus"; do

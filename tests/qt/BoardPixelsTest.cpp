@@ -9,6 +9,7 @@
 
 #include <QImage>
 #include <gtest/gtest.h>
+#include <memory>
 #include <vector>
 
 namespace nonagra::qt::test {
@@ -46,8 +47,10 @@ protected:
 
     QApplication& app = application();
     FontBook fonts;
+    // The form outlives the platform, whose window observes it.
+    std::unique_ptr<FoMenu> menuOwner;
     QtPlatform platform{fonts};
-    FoMenu menu{platform};
+    FoMenu& menu = *(menuOwner = std::make_unique<FoMenu>(platform));
     FormView& window = platform.view(menu);
 };
 

@@ -129,8 +129,9 @@ TEST_F(Paint, ADoubleDensityScreenDrawsEveryEdgeOnItsNearestDevicePixel) {
 TEST_F(Paint, AfterAScaleChangeTheWindowDrawsOnTheNewGrid) {
     render(2.0);
     BoardForm fresh;
+    QtPlatform freshPlatform(fonts); // its window goes before the form it observes
     QImage expected(window.size(), QImage::Format_RGB32);
-    platform.view(fresh).render(&expected);
+    freshPlatform.view(fresh).render(&expected);
     EXPECT_EQ(render(), expected);
 }
 

@@ -18,7 +18,7 @@ constexpr int minimumWidth = 200;
 // close would otherwise count as its "No".
 class AnswerOnlyByButton : public QObject {
 public:
-    explicit AnswerOnlyByButton(QMessageBox& box) : QObject(&box), box_(box) {}
+    explicit AnswerOnlyByButton(QMessageBox& box) : box_(box) { box.installEventFilter(this); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -67,7 +67,8 @@ form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std
     QPushButton* yes = box.addButton(QStringLiteral("Igen"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nem"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
-    box.installEventFilter(new AnswerOnlyByButton(box));
+    // Gone before the box, so it never sees the events of a box half destroyed.
+    const AnswerOnlyByButton onlyButtons(box);
     box.exec();
     return box.clickedButton() == yes ? form::MessageAnswer::Yes : form::MessageAnswer::No;
 }
