@@ -1,16 +1,59 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, only
-# when one is missing, so a second run costs a dpkg query and nothing more.
+# Installs the Debian packages that are missing, only those, so a second run
+# costs a dpkg query and nothing more.
+# Usage: scripts/setup.sh game   what building and running the game need
+#        scripts/setup.sh test   that, and what the tests, benchmarks, checks
+#                                and the Debian package build need
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config dpkg-dev file
-  libgtest-dev libgmock-dev libbenchmark-dev
+game=(
+  g++
+  cmake
+  ninja-build
+  pkgconf
   qt6-base-dev
-  fonts-ebgaramond fonts-liberation2
-  xvfb xauth xdotool openbox x11-utils imagemagick
-  desktop-file-utils appstream clang-format
+  libxcb1-dev
+  fonts-liberation2
 )
+
+# One a line, so that adding a tool touches one line.
+test=(
+  # test programs and benchmarks
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  # the fonts' checks
+  fonts-ebgaramond
+  python3-fonttools
+  # real windows under a virtual display
+  xvfb
+  xauth
+  xdotool
+  openbox
+  x11-utils
+  imagemagick
+  weston
+  qt6-gtk-platformtheme
+  dbus
+  at-spi2-core
+  python3-pyatspi
+  strace
+  # the installed files and the sources
+  desktop-file-utils
+  appstream
+  file
+  clang-format
+  # the Debian package
+  build-essential
+  debhelper
+  lintian
+)
+
+case "${1:-}" in
+  game) packages=("${game[@]}") ;;
+  test) packages=("${game[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 game|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
