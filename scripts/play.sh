@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts the game.
+# Sets up, builds and starts the game: only what the game needs, no tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake --preset default >/dev/null
-cmake --build --preset default --target nonagra
-exec build/default/app/nonagra "$@"
+scripts/setup.sh game
+cmake --preset game >/dev/null
+cmake --build --preset game --target nonagra
+exec build/game/app/nonagra "$@"

@@ -1,18 +1,65 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, only
-# when one is missing, so a second run costs a dpkg query and nothing more.
+# Installs the Debian packages that are missing, only those, so a second run
+# costs a dpkg query and nothing more.
+# Usage: scripts/setup.sh game   what building and running the game need
+#        scripts/setup.sh test   that, and what the tests, benchmarks, checks
+#                                and the Debian package build need
 set -euo pipefail
 
-packages=(
-  g++ cmake ninja-build pkg-config dpkg-dev file
-  libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libqt6svg6
-  fonts-ebgaramond fonts-liberation2
-  xvfb xauth xdotool openbox x11-utils imagemagick strace weston qt6-wayland
-  qt6-gtk-platformtheme qt6ct
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi python3-gi gir1.2-atspi-2.0
-  desktop-file-utils appstream clang-format
+game=(
+  g++
+  cmake
+  ninja-build
+  pkgconf
+  qt6-base-dev
+  libxcb1-dev
+  fonts-liberation2
 )
+
+# One a line, so that adding a tool touches one line.
+test=(
+  # test programs and benchmarks
+  libgtest-dev
+  libgmock-dev
+  libbenchmark-dev
+  # the fonts' checks
+  fonts-ebgaramond
+  python3-fonttools
+  # real windows under a virtual display
+  xvfb
+  xauth
+  xdotool
+  openbox
+  x11-utils
+  imagemagick
+  weston
+  qt6-wayland
+  qt6-gtk-platformtheme
+  qt6ct
+  dbus
+  at-spi2-core
+  python3-pyatspi
+  python3-gi
+  gir1.2-atspi-2.0
+  strace
+  # the icons' checks
+  libqt6svg6
+  # the installed files and the sources
+  desktop-file-utils
+  appstream
+  file
+  clang-format
+  # the Debian package
+  build-essential
+  debhelper
+  lintian
+)
+
+case "${1:-}" in
+  game) packages=("${game[@]}") ;;
+  test) packages=("${game[@]}" "${test[@]}") ;;
+  *) echo "usage: $0 game|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 preset="${1:-default}"
-scripts/setup.sh
+scripts/setup.sh test
 # CI holds the build to zero warnings.
 werror=OFF
 if [ "${CI:-}" = true ]; then werror=ON; fi

@@ -44,10 +44,10 @@ const std::array<Paragraph, 10> Page{{
      "esetén megkapjuk hány számot rontottunk el, jó megoldás esetén a következő feladványt "
      "kapjuk."},
     {&Hasznalat::Label5, twips(2.4, 336, 334.4, 27.2), Body, Left,
-     "Szabad szoftver: másolható és terjeszthető."},
+     "Szabad szoftver: GNU GPL 3. vagy újabb."},
     {&Hasznalat::Label6, twips(223.2, 391.2, 120.8, 27.2), Body, Left, "Jó szórakozást"},
     {&Hasznalat::Label7, twips(461, 421, 151, 19), Small, Centred, "A Nonagra projekt"},
-    {&Hasznalat::Label8, twips(460, 441, 151, 19), Small, Centred, "https://nonagra.hu/"},
+    {&Hasznalat::Label8, twips(460, 441, 151, 19), Small, Centred, "Nonagra 2.0"},
 }};
 
 } // namespace

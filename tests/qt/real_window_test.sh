@@ -39,6 +39,12 @@ pid=$!
 main="$(xsession_window 'Nonagra v2.0')" || { echo "FAIL: no main window"; exit 1; }
 sleep 0.3
 
+# Desktops group the window with its launcher through the desktop entry's
+# StartupWMClass, which must name the window's class.
+wmclass="$(xprop -id "$main" WM_CLASS | sed -n 's/.*= ".*", "\(.*\)"$/\1/p')"
+check "WM_CLASS as the desktop entry says" \
+    "$(sed -n 's/^StartupWMClass=//p' "$here/../../packaging/hu.nonagra.Nonagra.desktop")" "$wmclass"
+
 # The frame: the client area's size, fixed through the size hints.
 geometry="$(xwininfo -id "$main" | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}')"
 check "client area" 644x485 "$geometry"

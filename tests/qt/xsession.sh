@@ -4,6 +4,10 @@
 
 xsession_start() {
     local size="${1:-1024x768}"
+    # Windows are found by their titles, and xdotool, xprop and the program
+    # read and write the non-ASCII ones through the locale: one fixed UTF-8
+    # locale keeps that the same on a machine with no LANG at all.
+    export LC_ALL=C.UTF-8
     local fdfile
     fdfile="$(mktemp)"
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$fdfile" 2>/dev/null &

@@ -101,9 +101,15 @@ TEST_F(HelpWindow, OurOwnLinesAreShortSingleLinesThatSayWhatTheyShould) {
         const std::string& text = label->Caption.get();
         EXPECT_FALSE(text.empty()) << label->name();
         EXPECT_EQ(text.find('\n'), std::string::npos) << label->name();
+        // No address that nobody answers at.
+        EXPECT_EQ(text.find("://"), std::string::npos) << label->name();
     }
     EXPECT_NE(h.Label5.Caption.get().find("Szabad szoftver"), std::string::npos);
+    EXPECT_NE(h.Label5.Caption.get().find("GNU GPL 3"), std::string::npos);
     EXPECT_NE(h.Label7.Caption.get().find("Nonagra"), std::string::npos);
+    // The version the build and the package carry, so that a new release is not
+    // announced under the old number.
+    EXPECT_EQ(h.Label8.Caption.get(), "Nonagra " NONAGRA_VERSION);
     // Garamond averages under 0.4 em a character in Hungarian text; a longer line would wrap.
     EXPECT_LE(static_cast<double>(characters(h.Label5.Caption)), 334.4 / (18 * 0.4));
     EXPECT_LE(static_cast<double>(characters(h.Label7.Caption)), 151 / (14 * 0.4));
