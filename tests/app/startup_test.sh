@@ -83,7 +83,7 @@ ended() { # pid what expected-status: waits up to 10 s for the program to end
 # The window as the player sees it with the pointer elsewhere: a button under
 # the pointer, as "Kilépés" is after the last run's click, looks hovered.
 shot() { # window file
-    xdotool mousemove --sync 1000 750
+    xsession_move 1000 750
     sleep 0.3
     import -window "$1" "$2"
 }

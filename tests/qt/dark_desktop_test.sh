@@ -90,7 +90,8 @@ clicks() {
 doubleClick() {
     local ox oy
     read -r ox oy < <(xsession_origin "$1")
-    xdotool mousemove --sync $((ox + $3)) $((oy + $4)) click --repeat 2 --delay 80 "$2"
+    xsession_move $((ox + $3)) $((oy + $4))
+    xdotool click --repeat 2 --delay 80 "$2"
     sleep 0.3
 }
 loaded() { # pid library: the program loaded a library of that name
@@ -158,7 +159,8 @@ keep 453 55 136 62 fields.png
 keep 24 27 378 364 board.png
 for y in 69 102; do
     read -r ox oy < <(xsession_origin "$main")
-    xdotool mousemove --sync $((ox + 600)) $((oy + y)) click 5 click 5 click 4
+    xsession_move $((ox + 600)) $((oy + y))
+    xdotool click 5 click 5 click 4
 done
 sleep 0.3
 shot "$main"

@@ -53,10 +53,21 @@ xsession_origin() {
     xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF} END{print x, y}'
 }
 
+# Moves the pointer to screen pixel ($1, $2) and waits until it is there. A
+# synchronous move to where the pointer already is would wait for ever.
+xsession_move() {
+    local x y
+    eval "$(xdotool getmouselocation --shell | grep -E '^[XY]=' | tr 'XY' 'xy')"
+    if [ "$x" != "$1" ] || [ "$y" != "$2" ]; then
+        xdotool mousemove --sync "$1" "$2"
+    fi
+}
+
 # A real click with button $2 at client pixel ($3, $4) of window $1.
 xsession_click() {
     local ox oy
     read -r ox oy < <(xsession_origin "$1")
-    xdotool mousemove --sync $((ox + $3)) $((oy + $4)) click "$2"
+    xsession_move $((ox + $3)) $((oy + $4))
+    xdotool click "$2"
     sleep 0.2
 }
