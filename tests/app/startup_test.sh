@@ -20,12 +20,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { # what expected actual
-    if [ "$2" = "$3" ]; then echo "ok: $1"; else fail "$1: expected $2, got $3"; fi
-}
-
 # A refusal: exit code 1 within 10 s and one line on stderr that says why.
 refused() { # what expected-words command...
     local what="$1" words="$2" status=0

@@ -17,12 +17,6 @@ xsession_start
 work="$(mktemp -d)"
 trap 'xsession_stop; rm -rf "$work"' EXIT
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { # what expected actual
-    if [ "$2" = "$3" ]; then echo "ok: $1"; else fail "$1: expected $2, got $3"; fi
-}
-
 # The first puzzle of level 1 and its solution.
 puzzle=93xxx67xxx6xx48xx5xx52xx1x8xxx97x5142xxxxxxx3547x61xxx7x4xx38xx3xx89xx2xxx61xxx97
 solution=938516742162748935475239168683972514219485673547361289794623851351897426826154397

@@ -22,8 +22,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 adapter() { # what env...
     local what="$1"
     shift

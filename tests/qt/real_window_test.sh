@@ -14,12 +14,6 @@ xsession_start
 work="$(mktemp -d)"
 trap 'xsession_stop; rm -rf "$work"' EXIT
 
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-check() { # what expected actual
-    if [ "$2" = "$3" ]; then echo "ok: $1"; else fail "$1: expected $2, got $3"; fi
-}
-
 # Layout of the main window, in pixels of its client area.
 cellLeft() { awk -v c="$1" 'BEGIN{printf "%d", 28 + 40*c + 4.8*int(c/3) + 0.5}'; }
 cellTop() { awk -v r="$1" 'BEGIN{printf "%d", 30.4 + 38.4*r + 4.8*int(r/3) + 0.5}'; }

@@ -71,3 +71,10 @@ xsession_click() {
     xdotool click "$2"
     sleep 0.2
 }
+
+# The checks of a test script: each prints ok or FAIL and counts the failures.
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() { # what expected actual
+    if [ "$2" = "$3" ]; then echo "ok: $1"; else fail "$1: expected $2, got $3"; fi
+}
