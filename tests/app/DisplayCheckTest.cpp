@@ -1,6 +1,7 @@
 // Whether the program finds a display it can draw on, before Qt starts.
 #include "app/DisplayCheck.h"
 
+#include "tests/app/FakeEnvironment.h"
 #include "tests/app/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -8,13 +9,6 @@
 
 namespace nonagra::app::test {
 namespace {
-
-Environment environment(std::map<std::string, std::string> variables) {
-    return [variables = std::move(variables)](const char* name) {
-        const auto found = variables.find(name);
-        return found == variables.end() ? std::string() : found->second;
-    };
-}
 
 // A world with an X server on :5 of the given depth (0: none) and a Wayland
 // compositor or none.

@@ -1,6 +1,7 @@
 // A session bus is used where one exists, and never started where none does.
 #include "app/SessionBus.h"
 
+#include "tests/app/FakeEnvironment.h"
 #include "tests/app/TempDir.h"
 
 #include <cstdlib>
@@ -10,13 +11,6 @@
 
 namespace nonagra::app::test {
 namespace {
-
-Environment environment(std::map<std::string, std::string> variables) {
-    return [variables = std::move(variables)](const char* name) {
-        const auto found = variables.find(name);
-        return found == variables.end() ? std::string() : found->second;
-    };
-}
 
 TEST(SessionBus, IsKnownByItsAddressOrItsSocketInTheRuntimeDirectory) {
     TempDir withSocket;
