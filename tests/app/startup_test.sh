@@ -5,11 +5,9 @@
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb openbox xdotool xprop xwininfo import compare; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: skipped"; exit 77; }
-done
 # shellcheck source=../qt/xsession.sh
 . "$here/../qt/xsession.sh"
+xsession_require Xvfb openbox xdotool xprop xwininfo import compare
 work="$(mktemp -d)"
 eightBit=""
 cleanup() {
@@ -89,6 +87,16 @@ quit() { # pid window what: "Kilépés", then the program ends with 0
     ended "$1" "$3" 0
 }
 
+played() { # pid what: the window opens and "Kilépés" ends the program with 0
+    local main
+    if main="$(window_of "$1")"; then
+        quit "$1" "$main" "$2"
+    else
+        fail "no main window after $2"
+        ended "$1" "$2" 0
+    fi
+}
+
 # The window as it looks without a command line, to compare with.
 "$program" &
 pid=$!
@@ -129,12 +137,7 @@ fi
 env -u DBUS_SESSION_BUS_ADDRESS XDG_RUNTIME_DIR="$work/run" PATH="$work/bin:$PATH" \
     "${traced[@]}" "$program" &
 pid=$!
-if main="$(window_of "$pid")"; then
-    quit "$pid" "$main" "a start without a session bus"
-else
-    fail "no main window without a session bus"
-    ended "$pid" "a start without a session bus" 0
-fi
+played "$pid" "a start without a session bus"
 [ ! -e "$work/launched" ] && echo "ok: dbus-launch not run" || fail "dbus-launch run"
 if ((${#traced[@]})); then
     check "programs run without a session bus (the game itself)" 1 \
@@ -147,12 +150,7 @@ if ((${#traced[@]})) && command -v dbus-run-session >/dev/null; then
     dbus-run-session -- bash -c 'echo "${DBUS_SESSION_BUS_ADDRESS#*=}" >"$0/bus"
         exec strace -f -qq -e trace=connect -o "$0/trace" "$1"' "$work" "$program" 2>"$work/bus.err" &
     pid=$!
-    if main="$(window_of "$pid")"; then
-        quit "$pid" "$main" "a start with a session bus"
-    else
-        fail "no main window with a session bus"
-        ended "$pid" "a start with a session bus" 0
-    fi
+    played "$pid" "a start with a session bus"
     bus="$(cut -d, -f1 "$work/bus")"
     grep -q "sun_path=@\?\"$bus\"" "$work/trace" && echo "ok: connects to the session bus" ||
         fail "no connection to the session bus at $bus"

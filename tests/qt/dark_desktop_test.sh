@@ -6,13 +6,11 @@
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb openbox xdotool xprop xwininfo import convert qtpaths6; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: skipped"; exit 77; }
-done
-themes="$(qtpaths6 --query QT_INSTALL_PLUGINS)/platformthemes"
-[ -e "$themes/libqgtk3.so" ] || { echo "missing the GTK platform theme: skipped"; exit 77; }
 # shellcheck source=xsession.sh
 . "$here/xsession.sh"
+xsession_require Xvfb openbox xdotool xprop xwininfo import convert qtpaths6
+themes="$(qtpaths6 --query QT_INSTALL_PLUGINS)/platformthemes"
+[ -e "$themes/libqgtk3.so" ] || { echo "missing the GTK platform theme: skipped"; exit 77; }
 xsession_start
 work="$(mktemp -d)"
 trap 'xsession_stop; rm -rf "$work"' EXIT

@@ -7,11 +7,9 @@ set -euo pipefail
 tests="$1"
 program="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb openbox xdotool xprop; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: skipped"; exit 77; }
-done
 # shellcheck source=xsession.sh
 . "$here/xsession.sh"
+xsession_require Xvfb openbox xdotool xprop
 runtime="$(mktemp -d)"
 weston=""
 cleanup() {

@@ -5,11 +5,9 @@
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb openbox xdotool xprop xwininfo import convert; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: skipped"; exit 77; }
-done
 # shellcheck source=xsession.sh
 . "$here/xsession.sh"
+xsession_require Xvfb openbox xdotool xprop xwininfo import convert
 xsession_start
 work="$(mktemp -d)"
 trap 'xsession_stop; rm -rf "$work"' EXIT

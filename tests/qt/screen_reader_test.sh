@@ -6,9 +6,9 @@
 set -euo pipefail
 program="$1"
 here="$(cd "$(dirname "$0")" && pwd)"
-for tool in Xvfb openbox xdotool xprop dbus-run-session dbus-send; do
-    command -v "$tool" >/dev/null || { echo "missing $tool: skipped"; exit 77; }
-done
+# shellcheck source=xsession.sh
+. "$here/xsession.sh"
+xsession_require Xvfb openbox xdotool xprop dbus-run-session dbus-send
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "missing pyatspi: skipped"; exit 77; }
 
 # A bus of this test's own, never the desktop's.
@@ -16,8 +16,6 @@ if [ -z "${NONAGRA_PRIVATE_BUS:-}" ]; then
     exec env NONAGRA_PRIVATE_BUS=1 dbus-run-session -- bash "$0" "$@"
 fi
 
-# shellcheck source=xsession.sh
-. "$here/xsession.sh"
 xsession_start
 # What a screen reader does when it starts: the accessibility bus comes up
 # (D-Bus starts it on first use) and announces that a tool is listening.

@@ -78,3 +78,11 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 check() { # what expected actual
     if [ "$2" = "$3" ]; then echo "ok: $1"; else fail "$1: expected $2, got $3"; fi
 }
+
+# Skips the test (exit 77) when one of these tools is missing.
+xsession_require() {
+    local tool
+    for tool in "$@"; do
+        command -v "$tool" >/dev/null || { echo "missing $tool: skipped"; exit 77; }
+    done
+}
