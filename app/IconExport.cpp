@@ -2,7 +2,7 @@
 // icon of that size; the other sizes are drawn from the scalable icon.
 // Usage: nonagra_icon <output directory> <icon name>
 #include "board/FoMenu.h"
-#include "ui/qt/IconImage.h"
+#include "qt/IconImage.h"
 
 #include <QDir>
 #include <QImage>

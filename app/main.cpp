@@ -5,9 +5,9 @@
 #include "app/SessionBus.h"
 #include "app/ToolkitFailures.h"
 #include "board/FoMenu.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/LightPalette.h"
-#include "ui/qt/QtPlatform.h"
+#include "qt/FontBook.h"
+#include "qt/LightPalette.h"
+#include "qt/QtPlatform.h"
 
 #include <QApplication>
 #include <exception>

@@ -14,16 +14,16 @@ cmake --build "$build" --target nonagra nonagra_startwatch nonagra_bare_window n
 . "$root/tests/qt/xsession.sh"
 xsession_start
 
-watch="$build/app/bench/nonagra_startwatch"
+watch="$build/bench/startup/nonagra_startwatch"
 # Both probes look for the window background, RGB(0, 192, 192), in a corner
 # that nothing else covers.
 runs=7
 declare -a bareMs bareCpu bareKb gameMs gameCpu gameKb
 # The warm-ups also let the window manager settle; they may miss.
-"$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window" >/dev/null || true
+"$watch" 630 470 00c0c0 "$build/bench/startup/nonagra_bare_window" >/dev/null || true
 "$watch" 630 470 00c0c0 "$build/app/nonagra" >/dev/null || true
 for _ in $(seq "$runs"); do
-    read -r ms cpu kb < <("$watch" 630 470 00c0c0 "$build/app/bench/nonagra_bare_window")
+    read -r ms cpu kb < <("$watch" 630 470 00c0c0 "$build/bench/startup/nonagra_bare_window")
     bareMs+=("$ms") bareCpu+=("$cpu") bareKb+=("$kb")
     read -r ms cpu kb < <("$watch" 630 470 00c0c0 "$build/app/nonagra")
     gameMs+=("$ms") gameCpu+=("$cpu") gameKb+=("$kb")
@@ -41,5 +41,5 @@ awk -v gm="$gm" -v bm="$bm" -v gc="$gc" -v bc="$bc" -v gk="$gk" -v bk="$bk" 'BEG
     printf "RSS +%.1f MB (target <= 2 MB)\n", (gk - bk) / 1024 }'
 
 echo "reaction to a cell click through the adapter, repaint included (target < 100 us):"
-"$build/app/bench/nonagra_reaction_bench" --benchmark_repetitions=5 \
+"$build/bench/startup/nonagra_reaction_bench" --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true | grep -E 'CellClick|Benchmark'

@@ -5,8 +5,8 @@
 #include "board/FoMenu.h"
 #include "tests/qt/TestForms.h"
 #include "ui/Hasznalat.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/QtPlatform.h"
+#include "qt/FontBook.h"
+#include "qt/QtPlatform.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>

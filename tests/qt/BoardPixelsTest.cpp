@@ -2,10 +2,10 @@
 // use: one width for every thin border and one for every box line.
 #include "board/FoMenu.h"
 #include "tests/qt/TestForms.h"
-#include "ui/qt/DeviceLayout.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/QtPlatform.h"
-#include "ui/qt/Twips.h"
+#include "qt/DeviceLayout.h"
+#include "qt/FontBook.h"
+#include "qt/QtPlatform.h"
+#include "qt/Twips.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

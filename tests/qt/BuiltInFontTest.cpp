@@ -4,9 +4,9 @@
 // air between their lines yet stay inside their labels.
 #include "tests/qt/TestForms.h"
 #include "ui/Hasznalat.h"
-#include "ui/qt/DeviceLayout.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/QtPlatform.h"
+#include "qt/DeviceLayout.h"
+#include "qt/FontBook.h"
+#include "qt/QtPlatform.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

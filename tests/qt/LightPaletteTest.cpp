@@ -1,5 +1,5 @@
 // The program's own light look holds against a dark desktop palette.
-#include "ui/qt/LightPalette.h"
+#include "qt/LightPalette.h"
 
 #include "tests/qt/TestForms.h"
 

@@ -1,7 +1,7 @@
 // Which label a press and its click reach, and what takes no input.
 #include "tests/qt/TestForms.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/QtPlatform.h"
+#include "qt/FontBook.h"
+#include "qt/QtPlatform.h"
 
 #include <QMouseEvent>
 #include <QTest>

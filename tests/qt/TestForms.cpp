@@ -1,6 +1,6 @@
 #include "tests/qt/TestForms.h"
 
-#include "ui/qt/LightPalette.h"
+#include "qt/LightPalette.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "ui/qt/Colours.h"
+#include "qt/Colours.h"
 
 #include <variant>
 

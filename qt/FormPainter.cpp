@@ -1,7 +1,7 @@
-#include "ui/qt/FormPainter.h"
+#include "qt/FormPainter.h"
 
-#include "ui/qt/Colours.h"
-#include "ui/qt/Twips.h"
+#include "qt/Colours.h"
+#include "qt/Twips.h"
 
 #include <QPen>
 

@@ -1,6 +1,6 @@
-#include "ui/qt/AccessibleForm.h"
+#include "qt/AccessibleForm.h"
 
-#include "ui/qt/FormView.h"
+#include "qt/FormView.h"
 
 #include <QMetaObject>
 #include <algorithm>

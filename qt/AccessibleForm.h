@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form/Control.h"
-#include "ui/qt/AccessibleLabel.h"
-#include "ui/qt/AccessibleTable.h"
+#include "qt/AccessibleLabel.h"
+#include "qt/AccessibleTable.h"
 
 #include <QAccessibleWidget>
 #include <vector>

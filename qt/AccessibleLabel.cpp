@@ -1,7 +1,7 @@
-#include "ui/qt/AccessibleLabel.h"
+#include "qt/AccessibleLabel.h"
 
-#include "ui/qt/DeviceLayout.h"
-#include "ui/qt/FormView.h"
+#include "qt/DeviceLayout.h"
+#include "qt/FormView.h"
 
 #include <QMetaObject>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "ui/qt/Taskbar.h"
+#include "qt/Taskbar.h"
 
 #include <QGuiApplication>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "ui/qt/EventGate.h"
+#include "qt/EventGate.h"
 
 #include <QCoreApplication>
 #include <exception>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "form/Control.h"
-#include "ui/qt/EventGate.h"
-#include "ui/qt/FontBook.h"
+#include "qt/EventGate.h"
+#include "qt/FontBook.h"
 
 #include <QWidget>
 #include <unordered_map>

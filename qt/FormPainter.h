@@ -2,7 +2,7 @@
 
 #include "form/Label.h"
 #include "form/Line.h"
-#include "ui/qt/FontBook.h"
+#include "qt/FontBook.h"
 
 #include <QPainter>
 #include <QPalette>

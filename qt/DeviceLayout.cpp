@@ -1,6 +1,6 @@
-#include "ui/qt/DeviceLayout.h"
+#include "qt/DeviceLayout.h"
 
-#include "ui/qt/Twips.h"
+#include "qt/Twips.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "ui/qt/QtPlatform.h"
+#include "qt/QtPlatform.h"
 
-#include "ui/qt/Frame.h"
-#include "ui/qt/MessageBox.h"
+#include "qt/Frame.h"
+#include "qt/MessageBox.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -1,4 +1,4 @@
-#include "ui/qt/IconImage.h"
+#include "qt/IconImage.h"
 
 namespace nonagra::qt {
 

@@ -1,4 +1,4 @@
-#include "ui/qt/Stepper.h"
+#include "qt/Stepper.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "ui/qt/FontBook.h"
+#include "qt/FontBook.h"
 
 #include <QByteArray>
 #include <QFontDatabase>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/qt/AccessibleLabel.h"
+#include "qt/AccessibleLabel.h"
 
 #include <QAccessibleInterface>
 

@@ -3,8 +3,8 @@
 // rectangle is repainted. One iteration is one click: the clicks place an
 // answer and take it back by turns.
 #include "board/FoMenu.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/QtPlatform.h"
+#include "qt/FontBook.h"
+#include "qt/QtPlatform.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -2,10 +2,10 @@
 
 #include "form/Form.h"
 #include "form/Label.h"
-#include "ui/qt/DeviceLayout.h"
-#include "ui/qt/EventGate.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/WidgetBridge.h"
+#include "qt/DeviceLayout.h"
+#include "qt/EventGate.h"
+#include "qt/FontBook.h"
+#include "qt/WidgetBridge.h"
 
 #include <QWidget>
 #include <functional>

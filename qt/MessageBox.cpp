@@ -1,4 +1,4 @@
-#include "ui/qt/MessageBox.h"
+#include "qt/MessageBox.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "ui/qt/AccessibleTable.h"
+#include "qt/AccessibleTable.h"
 
-#include "ui/qt/FormView.h"
+#include "qt/FormView.h"
 
 #include <algorithm>
 

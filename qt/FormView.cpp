@@ -1,10 +1,10 @@
-#include "ui/qt/FormView.h"
+#include "qt/FormView.h"
 
-#include "ui/qt/AccessibleForm.h"
-#include "ui/qt/Colours.h"
-#include "ui/qt/FormPainter.h"
-#include "ui/qt/Frame.h"
-#include "ui/qt/Twips.h"
+#include "qt/AccessibleForm.h"
+#include "qt/Colours.h"
+#include "qt/FormPainter.h"
+#include "qt/Frame.h"
+#include "qt/Twips.h"
 
 #include <QAccessible>
 #include <QCloseEvent>

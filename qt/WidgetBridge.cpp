@@ -1,10 +1,10 @@
-#include "ui/qt/WidgetBridge.h"
+#include "qt/WidgetBridge.h"
 
 #include "form/PushButton.h"
 #include "form/ScrollBar.h"
 #include "form/TextField.h"
-#include "ui/qt/Stepper.h"
-#include "ui/qt/Twips.h"
+#include "qt/Stepper.h"
+#include "qt/Twips.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,8 +1,8 @@
-#include "ui/qt/Frame.h"
+#include "qt/Frame.h"
 
-#include "ui/qt/IconImage.h"
-#include "ui/qt/Taskbar.h"
-#include "ui/qt/Twips.h"
+#include "qt/IconImage.h"
+#include "qt/Taskbar.h"
+#include "qt/Twips.h"
 
 #include <QIcon>
 #include <QPixmap>

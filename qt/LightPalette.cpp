@@ -1,4 +1,4 @@
-#include "ui/qt/LightPalette.h"
+#include "qt/LightPalette.h"
 
 #include <QApplication>
 #include <QStyle>

@@ -2,9 +2,9 @@
 
 #include "form/Form.h"
 #include "form/Platform.h"
-#include "ui/qt/EventGate.h"
-#include "ui/qt/FontBook.h"
-#include "ui/qt/FormView.h"
+#include "qt/EventGate.h"
+#include "qt/FontBook.h"
+#include "qt/FormView.h"
 
 #include <map>
 #include <memory>
