@@ -3,10 +3,10 @@
 // named widgets; and what the cells' and buttons' actions do. Offscreen no tool
 // is ever active, so what is announced is checked through AT-SPI instead.
 #include "board/FoMenu.h"
-#include "tests/qt/TestForms.h"
-#include "ui/Hasznalat.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/TestForms.h"
+#include "ui/Hasznalat.h"
 
 #include <QAccessible>
 #include <gtest/gtest.h>

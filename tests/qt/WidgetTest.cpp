@@ -1,8 +1,8 @@
 // The real widgets: the focus cycle, the stepper's arrows and keys, and how
 // they follow the controls.
-#include "tests/qt/TestForms.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/TestForms.h"
 
 #include <QLineEdit>
 #include <QPushButton>
