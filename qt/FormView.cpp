@@ -119,7 +119,7 @@ void FormView::paintEvent(QPaintEvent* event) {
         if (p.line != nullptr) {
             draw.paint(*p.line);
         } else if (p.label != nullptr) {
-            draw.paint(*p.label, placed.toLogical(p.device));
+            draw.paint(*p.label, placed.toLogical(p.device), p.underLines);
         }
     }
 }
