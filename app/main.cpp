@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     QApplication app(qtArgc, qtArgv);
-    nonagra::qt::useLightPalette();
+    nonagra::qt::useFusionWithLightPalette();
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {
