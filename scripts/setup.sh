@@ -13,7 +13,6 @@ game=(
   pkgconf
   qt6-base-dev
   libxcb1-dev
-  fonts-liberation2
 )
 
 # One a line, so that adding a tool touches one line.
