@@ -86,6 +86,21 @@ def design(path, pattern):
     return found.group(1)
 
 
+def client_size(path):
+    """A window definition's client area in pixels at scale 1: (width, height)."""
+    return tuple(round(float(design(path, name + r" = twips\(([\d.]+)\)")))
+                 for name in ("ClientWidth", "ClientHeight"))
+
+
+MAIN = "ui/FoMenuDesign.cpp"
+HELP = "ui/HasznalatDesign.cpp"
+
+
+def caption(path):
+    """A window definition's title."""
+    return design(path, r'\n    Caption = "([^"]+)"')
+
+
 def puzzle(level, number):
     """(puzzle, solution) of a level (1..3) and number (1..) from the bank."""
     lines = [line.split() for line in _read("bank/data/bank.txt").splitlines() if line.strip()]
@@ -156,8 +171,17 @@ class Image:
     def darkest(self):
         return min(self._pixels, key=luminance)
 
-    def lightest(self):
-        return max(self._pixels, key=luminance)
+    def ground(self):
+        """The commonest colour: what text or a mark stands on."""
+        counts = {}
+        for p in self._pixels:
+            counts[p] = counts.get(p, 0) + 1
+        return max(counts, key=counts.get)
+
+    def ink(self):
+        """The colour that stands out most from the ground, light or dark."""
+        ground = self.ground()
+        return max(self._pixels, key=lambda p: contrast(p, ground))
 
     def __eq__(self, other):
         return isinstance(other, Image) and self.rect == other.rect and self._pixels == other._pixels
@@ -190,6 +214,21 @@ class Checks:
         ratio = contrast(text, ground)
         return self.that(f"{what}: {text} on {ground} at least {least}:1", ratio >= least,
                          f"{ratio:.2f}:1")
+
+
+def platform_theme(name):
+    """Skips the test when Qt has no platform theme plugin of this name."""
+    found = subprocess.run(["qtpaths6", "--query", "QT_INSTALL_PLUGINS"], capture_output=True,
+                           text=True, check=False).stdout.strip()
+    if not os.path.exists(os.path.join(found, "platformthemes", f"lib{name}.so")):
+        raise Skip(f"missing the {name} platform theme")
+
+
+def dark_theme():
+    """The environment of a GNOME desktop with Adwaita's dark theme."""
+    platform_theme("qgtk3")
+    return {"QT_QPA_PLATFORMTHEME": "gtk3", "XDG_CURRENT_DESKTOP": "GNOME",
+            "GTK_THEME": "Adwaita:dark"}
 
 
 def require(*tools):
@@ -301,7 +340,13 @@ class Session:
             raise Skip(f"missing {missing.name}") from missing
         self.atspi, self._glib = pyatspi, GLib
 
-    def __exit__(self, *_):
+    def __exit__(self, kind, *_):
+        if kind is not None and kind is not Skip and hasattr(self, "root"):
+            # What the screen showed when the test gave up, for whoever reads the log.
+            shot = os.path.join(tempfile.gettempdir(), f"nonagra-desktop-{os.getpid()}.png")
+            if subprocess.run(["import", "-window", "root", shot], env=self.env,
+                              check=False, capture_output=True).returncode == 0:
+                print(f"the screen at the failure: {shot}")
         for game in self.games:
             game.kill()
         for process in reversed(self._processes):
@@ -422,6 +467,18 @@ class Session:
         self.wait(lambda: self.x.get_input_focus().focus.id == window.xwindow.id,
                   f"the focus on {window.title!r}")
 
+    def close(self, window):
+        """What the frame's close button does: WM_DELETE_WINDOW to the client.
+        Sent on the test's own connection, so it reaches the program before
+        any input the test sends after it."""
+        from Xlib import protocol  # pylint: disable=import-outside-toplevel
+        protocols = self.x.intern_atom("WM_PROTOCOLS")
+        delete = self.x.intern_atom("WM_DELETE_WINDOW")
+        message = protocol.event.ClientMessage(
+            window=window.xwindow, client_type=protocols, data=(32, [delete, 0, 0, 0, 0]))
+        window.xwindow.send_event(message)
+        self.x.sync()
+
     # ------------------------------------------------------------ input
 
     def move(self, x, y):
@@ -434,8 +491,10 @@ class Session:
         at an (x, y) screen point."""
         from Xlib.ext import xtest  # pylint: disable=import-outside-toplevel
         self.move(*_point(target))
-        for _ in range(count):
-            xtest.fake_input(self.x, self._X.ButtonPress, button)
+        for n in range(count):
+            # A hand's double-click has a pause between its clicks; the server
+            # keeps it (XTest's delay), the test does not wait for it.
+            xtest.fake_input(self.x, self._X.ButtonPress, button, time=80 if n else 10)
             xtest.fake_input(self.x, self._X.ButtonRelease, button)
         self.x.sync()
 
@@ -684,15 +743,15 @@ class Game:
     def running(self):
         return self.process.poll() is None
 
-    def window(self, title=None, what=None):
-        """A viewable window of the program (with this title), once mapped;
-        fails if the program ends first."""
+    def window(self, title=None, what=None, but=()):
+        """A viewable window of the program (with this title, none of `but`),
+        once mapped; fails if the program ends first."""
         def mapped():
             if not self.running():
                 raise Failure(f"the program ended ({self.process.returncode}) before "
                               f"{what or title or 'its window'}: {self.stderr[-300:]}")
             return next((w for w in self.session.windows(self.pids())
-                         if title is None or w.title == title), None)
+                         if title in (None, w.title) and w not in but), None)
         return self.session.wait(mapped, what or f"the window {title!r}")
 
     def frame(self, name=None, what=None):
@@ -712,7 +771,7 @@ class Game:
 
     def main_window(self):
         """The main window: its frame, its X window, painted."""
-        return MainWindow(self, self.frame(design("ui/FoMenuDesign.cpp", r'Caption = "([^"]+)"'),
+        return MainWindow(self, self.frame(caption(MAIN),
                                            "the main window in the tree"))
 
     def wait_exit(self, what, timeout=DEADLINE):
