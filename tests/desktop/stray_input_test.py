@@ -15,6 +15,15 @@ def noted(session, cell):
     return desktop.contrast(session.grab(cell.extents.inset(2)).darkest(), WHITE) >= 4.5
 
 
+def select(session, main, digit):
+    """The digit button selected, clicked only if it is not: a click on the
+    selected one would clear it."""
+    button = main.digit(digit)
+    if not button.selected:
+        session.click(button)
+        session.wait(lambda: button.selected, f"digit {digit} selected")
+
+
 def double_clicks(session, main, empties, checks):
     """Double-clicks act once: the digit stays selected, a left one leaves the
     answer, a right one the note. A right click on a third cell is awaited
@@ -59,15 +68,16 @@ def solve(session, game, main, level_puzzle, checks):
     empties = [i for i, c in enumerate(puzzle) if c == "x"]
     last = empties[-1]
     for digit in "123456789":
-        session.click(main.digit(digit))
+        select(session, main, digit)
         for i in empties[:-1]:
             if solution[i] == digit:
                 cell = board.cell(i // 9, i % 9)
                 session.click(cell)
-                session.wait(lambda cell=cell: placed(session, cell), f"{digit} in {cell.name}")
+                session.wait(lambda cell=cell, digit=digit: cell.name.startswith(
+                    f"{cell.name.split(':')[0]}: {digit},"), f"{digit} in {cell.name}")
     right = int(solution[last])
     last_cell = board.cell(last // 9, last % 9)
-    session.click(main.digit(right % 9 + 1))
+    select(session, main, right % 9 + 1)
     session.click(last_cell)
 
     box = game.window(what="the box for a wrong digit", but=(main.window,))
@@ -82,7 +92,9 @@ def solve(session, game, main, level_puzzle, checks):
     session.wait_gone(box, "Escape to close the OK box")
     checks.that("Escape closes an OK box", True)
 
-    session.click(main.digit(right))
+    # The box's own event loop has ended once the main window is active again.
+    session.wait(lambda: main.frame.has("active"), "the main window active after the box")
+    select(session, main, right)
     session.click(last_cell)
     question = game.window(what="the question after the solution", but=(main.window,))
     asked = game.frame(question.title, "the question in the tree")
