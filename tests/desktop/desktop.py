@@ -139,6 +139,14 @@ class Rect:
                 and other.y + other.height <= self.y + self.height)
 
 
+def gap(a, b):
+    """A 1-pixel Rect in the middle of the gap between two side-by-side or
+    stacked Rects: where a line between them lies."""
+    if a.y == b.y:
+        return Rect((a.x + a.width + b.x) // 2, a.centre[1], 1, 1)
+    return Rect(a.centre[0], (a.y + a.height + b.y) // 2, 1, 1)
+
+
 def luminance(rgb):
     """Relative luminance as WCAG defines it."""
     def linear(v):
@@ -359,6 +367,11 @@ class Session:
                 process.kill()
                 process.wait()
         shutil.rmtree(self.work, ignore_errors=True)
+
+    def own(self, process):
+        """A helper process (a compositor, a second server) stopped with the session."""
+        self._processes.append(process)
+        return process
 
     # ------------------------------------------------------------ waiting
 
@@ -752,6 +765,11 @@ class Game:
 
     def running(self):
         return self.process.poll() is None
+
+    def loaded(self, library):
+        """Whether the program has mapped a library of this file name."""
+        with open(f"/proc/{self.process.pid}/maps", encoding="utf-8") as f:
+            return any(line.rstrip().endswith("/" + library) for line in f)
 
     def window(self, title=None, what=None, but=()):
         """A viewable window of the program (with this title, none of `but`),

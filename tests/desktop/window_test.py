@@ -28,14 +28,6 @@ def frame_checks(main, checks):
     checks.equal("maximum size", size, (hints.max_width, hints.max_height))
 
 
-def between(a, b):
-    """The middle of the gap between two cells' extents, horizontal or vertical."""
-    ra, rb = a.extents, b.extents
-    if ra.y == rb.y:
-        return Rect((ra.x + ra.width + rb.x) // 2, ra.centre[1], 1, 1)
-    return Rect(ra.centre[0], (ra.y + ra.height + rb.y) // 2, 1, 1)
-
-
 def board_checks(session, main, checks):
     board = main.board
     screen = session.grab(main.window)
@@ -44,9 +36,11 @@ def board_checks(session, main, checks):
     checks.equal("window background", ground, screen.pixel(*corner))
     for first in (2, 5):
         checks.equal(f"box line right of column {first + 1}", BLACK,
-                     session.grab(between(board.cell(4, first), board.cell(4, first + 1))).pixel(0, 0))
+                     session.grab(desktop.gap(board.cell(4, first).extents,
+                                               board.cell(4, first + 1).extents)).pixel(0, 0))
         checks.equal(f"box line below row {first + 1}", BLACK,
-                     session.grab(between(board.cell(first, 4), board.cell(first + 1, 4))).pixel(0, 0))
+                     session.grab(desktop.gap(board.cell(first, 4).extents,
+                                               board.cell(first + 1, 4).extents)).pixel(0, 0))
 
     puzzle, _ = desktop.puzzle(1, 1)
     given = puzzle.index(next(c for c in puzzle if c != "x"))
