@@ -58,6 +58,9 @@ DEADLINE = 10.0
 os.environ["LC_ALL"] = "C.UTF-8"
 
 
+_STARTED = time.monotonic()
+
+
 class Skip(Exception):
     """A tool or platform part this test needs is missing."""
 
@@ -208,6 +211,8 @@ class Checks:
         self.failures = 0
 
     def that(self, what, condition, detail=""):
+        if os.environ.get("DESKTOP_CLOCK"):
+            print(f"{time.monotonic() - _STARTED:6.2f}", end=" ")
         if condition:
             print(f"ok: {what}", flush=True)
         else:
@@ -269,7 +274,7 @@ def main(test):
 # ---------------------------------------------------------------- the session
 
 
-def _free_display_server(args, env=None):
+def display_server(args, env=None):
     """Xvfb with the display number it picks; returns (process, ':N')."""
     read, write = os.pipe()
     process = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-nolisten", "tcp", *args],
@@ -308,7 +313,7 @@ class Session:
         return self
 
     def _start(self):
-        server, self.display = _free_display_server(
+        server, self.display = display_server(
             ["-screen", "0", f"{self.size[0]}x{self.size[1]}x{self.depth}"])
         self._processes.append(server)
         self.env["DISPLAY"] = self.display
@@ -698,9 +703,13 @@ class Window:
         return value.decode("utf-8") if isinstance(value, bytes) else value
 
     def text_property(self, name):
-        """A text property as its bytes: WM_NAME, _NET_WM_NAME."""
-        value = self._property(name)
-        return value if isinstance(value, bytes) else (value or "").encode("latin-1")
+        """A text property decoded by its type: WM_NAME, _NET_WM_NAME."""
+        found = self.xwindow.get_full_property(self.session.x.intern_atom(name), 0)
+        if found is None:
+            return None
+        value = found.value if isinstance(found.value, bytes) else found.value.encode("latin-1")
+        utf8 = found.property_type == self.session.x.intern_atom("UTF8_STRING")
+        return value.decode("utf-8" if utf8 else "latin-1")
 
     @property
     def wm_class(self):
@@ -849,3 +858,18 @@ class MainWindow:
         """"Kilépés" clicked; the exit code, awaited."""
         self.session.click(self.find("push button", "Kilépés"))
         return self.game.wait_exit(what)
+
+
+def _run_in_session(argv):
+    """`desktop.py session [WxH] -- command...`: a command with DISPLAY on a
+    fresh Xvfb with openbox and a private bus, for scripts (benchmarks)
+    that need a desktop but no checks."""
+    size = (1024, 768)
+    if argv[0] != "--":
+        size = tuple(int(v) for v in argv.pop(0).split("x"))
+    with Session(size=size) as session:
+        return subprocess.run(argv[1:], env=session.env, check=False).returncode
+
+
+if __name__ == "__main__" and sys.argv[1:2] == ["session"]:
+    sys.exit(_run_in_session(sys.argv[2:]))
