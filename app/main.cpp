@@ -16,13 +16,15 @@
 namespace {
 
 // Garamond as the program carries it, with lining figures, else as Debian
-// ships it; Arial as Debian ships it; without them the nearest serif or sans
-// serif that has the Hungarian letters.
+// ships it; Arial as the program carries it, else as Debian ships it; without
+// them the nearest serif or sans serif that has the Hungarian letters.
 nonagra::qt::FontBook gameFonts() {
     nonagra::qt::FontBook fonts;
     fonts.alias("Garamond", nonagra::qt::addBuiltInFaces() + QStringList{"EB Garamond", "Garamond"},
                 QFont::Serif);
-    fonts.alias("Arial", {"Liberation Sans", "Arimo", "Arial"}, QFont::SansSerif);
+    fonts.alias("Arial",
+                nonagra::qt::addBuiltInSans() + QStringList{"Liberation Sans", "Arimo", "Arial"},
+                QFont::SansSerif);
     fonts.requireLetters(QStringLiteral("őűŐŰáéíóöúü"));
     return fonts;
 }
@@ -44,7 +46,7 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     QApplication app(qtArgc, qtArgv);
-    nonagra::qt::useLightPalette();
+    nonagra::qt::useFusionWithLightPalette();
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {

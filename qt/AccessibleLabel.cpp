@@ -34,11 +34,11 @@ QString AccessibleLabel::text(QAccessible::Text t) const {
 }
 
 QRect AccessibleLabel::rect() const {
-    const DeviceLayout::Placed* placed = view_.layout(view_.devicePixelRatioF()).find(label_);
-    if (placed == nullptr) {
+    const QRect drawn = view_.rectOf(label_);
+    if (drawn.isNull()) {
         return {};
     }
-    return {view_.mapToGlobal(placed->logical.topLeft()), placed->logical.size()};
+    return {view_.mapToGlobal(drawn.topLeft()), drawn.size()};
 }
 
 QAccessible::Role AccessibleLabel::role() const {

@@ -71,6 +71,38 @@ QRect lineBand(const form::Line& line, double dpr) {
                  QPoint(std::max(x1, x2) + pen - 1, std::max(y1, y2) + pen - 1));
 }
 
+// Device pixels between two runs of pixels, none where they meet or overlap.
+int gapBetween(int firstNear, int firstFar, int secondNear, int secondFar) {
+    return std::max({0, secondNear - firstFar - 1, firstNear - secondFar - 1});
+}
+
+// The sides of a bordered label along which a line runs over or within a
+// logical pixel of its border: the line stands for the border there, so the
+// border is left out rather than drawn beside the line, widening it.
+Qt::Edges edgesUnderLines(const QRect& label, const std::vector<QRect>& bands, int border,
+                          int near) {
+    Qt::Edges covered;
+    for (const QRect& band : bands) {
+        const bool vertical = band.height() > band.width();
+        const bool along = vertical ? band.top() < label.bottom() && label.top() < band.bottom()
+                                    : band.left() < label.right() && label.left() < band.right();
+        if (!along) {
+            continue;
+        }
+        const int bandNear = vertical ? band.left() : band.top();
+        const int bandFar = vertical ? band.right() : band.bottom();
+        const int labelNear = vertical ? label.left() : label.top();
+        const int labelFar = vertical ? label.right() : label.bottom();
+        if (gapBetween(labelNear, labelNear + border - 1, bandNear, bandFar) < near) {
+            covered |= vertical ? Qt::LeftEdge : Qt::TopEdge;
+        }
+        if (gapBetween(labelFar - border + 1, labelFar, bandNear, bandFar) < near) {
+            covered |= vertical ? Qt::RightEdge : Qt::BottomEdge;
+        }
+    }
+    return covered;
+}
+
 } // namespace
 
 DeviceLayout::DeviceLayout(const form::Form& form, double dpr) : dpr_(dpr) {
@@ -90,10 +122,11 @@ DeviceLayout::DeviceLayout(const form::Form& form, double dpr) : dpr_(dpr) {
             labelSlots.push_back(placed_.size());
             across.push_back({r.Left, r.Left + r.Width, r.Top, r.Top + r.Height});
             down.push_back({r.Top, r.Top + r.Height, r.Left, r.Left + r.Width});
-            placed_.push_back({control, label, nullptr, {}, {}});
+            placed_.push_back({control, label, nullptr, {}, {}, {}});
         } else {
             const auto* line = dynamic_cast<const form::Line*>(control);
-            placed_.push_back({control, nullptr, line, line ? lineBand(*line, dpr) : QRect(), {}});
+            placed_.push_back(
+                {control, nullptr, line, line ? lineBand(*line, dpr) : QRect(), {}, {}});
         }
     }
     std::sort(index_.begin(), index_.end(), byControl);
@@ -112,9 +145,19 @@ DeviceLayout::DeviceLayout(const form::Form& form, double dpr) : dpr_(dpr) {
     const int border = deviceWidth(1, dpr);
     shareEdges(across, left, right, border, dpr);
     shareEdges(down, top, bottom, border, dpr);
+    std::vector<QRect> bands;
+    for (const Placed& p : placed_) {
+        if (p.line != nullptr) {
+            bands.push_back(p.device);
+        }
+    }
+    const int near = deviceWidth(1, dpr);
     for (std::size_t i = 0; i < labelSlots.size(); ++i) {
-        placed_[labelSlots[i]].device =
-            QRect(QPoint(left[i], top[i]), QPoint(right[i] - 1, bottom[i] - 1));
+        Placed& p = placed_[labelSlots[i]];
+        p.device = QRect(QPoint(left[i], top[i]), QPoint(right[i] - 1, bottom[i] - 1));
+        if (p.label->Border == form::BorderStyle::FixedSingle) {
+            p.underLines = edgesUnderLines(p.device, bands, border, near);
+        }
     }
 
     // The whole logical pixels that hold a device rectangle.

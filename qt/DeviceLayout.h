@@ -25,6 +25,7 @@ public:
         const form::Line* line; // null for a label
         QRect device;           // the device pixels it draws
         QRect logical;          // the whole logical pixels that hold them
+        Qt::Edges underLines;   // a label's border sides that a line stands for
     };
 
     DeviceLayout(const form::Form& form, double dpr);

@@ -13,6 +13,8 @@ extern const unsigned char nonagraGaramondRegular[];
 extern const std::size_t nonagraGaramondRegularSize;
 extern const unsigned char nonagraGaramondBold[];
 extern const std::size_t nonagraGaramondBoldSize;
+extern const unsigned char nonagraSansBold[];
+extern const std::size_t nonagraSansBoldSize;
 
 namespace {
 
@@ -34,6 +36,11 @@ QStringList addBuiltInFaces() {
         return {};
     }
     return QFontDatabase::applicationFontFamilies(regular);
+}
+
+QStringList addBuiltInSans() {
+    const int bold = addFace(nonagraSansBold, nonagraSansBoldSize);
+    return bold < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(bold);
 }
 
 void FontBook::alias(const std::string& name, QStringList families, QFont::StyleHint hint) {

@@ -16,6 +16,11 @@ namespace nonagra::qt {
 // family they add; none if Qt refused them, when the installed faces have to do.
 QStringList addBuiltInFaces();
 
+// Registers Nonagra Sans, the Bold of Liberation Sans (fonts/), in which the
+// notes are written: only the bold, as nothing asks for a regular sans serif.
+// Returns its family; none if Qt refused it.
+QStringList addBuiltInSans();
+
 // Turns the fonts the definitions ask for into Qt fonts. A requested family
 // can stand for installed ones; a font that lacks one of the required letters
 // is replaced by another face of its family that has them (drawn emboldened

@@ -7,7 +7,7 @@
 
 namespace nonagra::qt {
 
-void FormPainter::paint(const form::Label& label, const QRectF& outer) {
+void FormPainter::paint(const form::Label& label, const QRectF& outer, Qt::Edges underLines) {
     if (label.Style == form::BackStyle::Opaque) {
         painter_.fillRect(outer, toQColor(label.BackColor.get()));
     }
@@ -15,10 +15,15 @@ void FormPainter::paint(const form::Label& label, const QRectF& outer) {
     if (label.Border == form::BorderStyle::FixedSingle) {
         const double w = deviceWidth(1, dpr_) / dpr_;
         const QColor black = toQColor(form::colours::Black);
-        painter_.fillRect(QRectF(outer.left(), outer.top(), outer.width(), w), black);
-        painter_.fillRect(QRectF(outer.left(), outer.bottom() - w, outer.width(), w), black);
-        painter_.fillRect(QRectF(outer.left(), outer.top(), w, outer.height()), black);
-        painter_.fillRect(QRectF(outer.right() - w, outer.top(), w, outer.height()), black);
+        const auto side = [&](Qt::Edge edge, const QRectF& band) {
+            if (!underLines.testFlag(edge)) {
+                painter_.fillRect(band, black);
+            }
+        };
+        side(Qt::TopEdge, QRectF(outer.left(), outer.top(), outer.width(), w));
+        side(Qt::BottomEdge, QRectF(outer.left(), outer.bottom() - w, outer.width(), w));
+        side(Qt::LeftEdge, QRectF(outer.left(), outer.top(), w, outer.height()));
+        side(Qt::RightEdge, QRectF(outer.right() - w, outer.top(), w, outer.height()));
         inner = outer.adjusted(w, w, -w, -w);
     }
     const std::string& caption = label.Caption;

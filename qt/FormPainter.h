@@ -19,8 +19,9 @@ public:
                 const QRegion& dirty)
         : painter_(painter), palette_(palette), fonts_(fonts), dpr_(dpr), dirty_(dirty) {}
 
-    // A label over `outer`, on device pixels where the layout placed it.
-    void paint(const form::Label& label, const QRectF& outer);
+    // A label over `outer`, on device pixels where the layout placed it,
+    // without the border sides that lines stand for.
+    void paint(const form::Label& label, const QRectF& outer, Qt::Edges underLines = {});
     void paint(const form::Line& line);
 
 private:

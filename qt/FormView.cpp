@@ -2,6 +2,7 @@
 
 #include "qt/AccessibleForm.h"
 #include "qt/Colours.h"
+#include "qt/Fit.h"
 #include "qt/FormPainter.h"
 #include "qt/Frame.h"
 #include "qt/Twips.h"
@@ -33,12 +34,14 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
-    : form_(form), gate_(gate), fonts_(fonts), widgets_(*this, gate, fonts) {
+    : form_(form), gate_(gate), fonts_(fonts),
+      zoom_(fittingZoom(widgetRect({0, 0, form.ClientWidth, form.ClientHeight}).size(), screen())),
+      widgets_(*this, gate, fonts, zoom_) {
     installAccessibleForms();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::NoContextMenu);
     setFocusPolicy(Qt::NoFocus);
-    applyFrame(*this, form);
+    applyFrame(*this, form, zoom_);
     for (form::Control* control : form.widgets()) {
         widgets_.add(*control);
     }
@@ -74,8 +77,8 @@ void FormView::linkFocusChain() {
 void FormView::controlChanged(const form::Control& control) {
     switch (widgets_.sync(control)) {
     case WidgetBridge::Synced::NotMine:
-        if (const DeviceLayout::Placed* placed = layout(devicePixelRatioF()).find(control)) {
-            update(placed->logical);
+        if (const QRect drawn = rectOf(control); !drawn.isNull()) {
+            update(drawn);
         }
         break;
     case WidgetBridge::Synced::Created:
@@ -89,21 +92,46 @@ void FormView::controlChanged(const form::Control& control) {
     }
 }
 
-const DeviceLayout& FormView::layout(double dpr) const {
-    if (!layout_ || layout_->dpr() != dpr) {
-        layout_.emplace(form_, dpr);
+const DeviceLayout& FormView::layout(double scale) const {
+    if (!layout_ || layout_->dpr() != scale) {
+        layout_.emplace(form_, scale);
     }
     return *layout_;
 }
 
+QRect FormView::rectOf(const form::Control& control) const {
+    const DeviceLayout::Placed* placed = layout(scale()).find(control);
+    if (placed == nullptr) {
+        return {};
+    }
+    return zoom_ == 1 ? placed->logical
+                      : QRectF(QPointF(placed->logical.topLeft()) * zoom_,
+                               QSizeF(placed->logical.size()) * zoom_)
+                            .toAlignedRect();
+}
+
+// A dirty area of the widget as the form's logical pixels that hold it.
+QRegion FormView::toForm(const QRegion& dirty) const {
+    if (zoom_ == 1) {
+        return dirty;
+    }
+    QRegion form;
+    for (const QRect& r : dirty) {
+        form += QRectF(QPointF(r.topLeft()) / zoom_, QSizeF(r.size()) / zoom_).toAlignedRect();
+    }
+    return form;
+}
+
 void FormView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    painter.fillRect(event->rect(), toQColor(form_.BackColor));
+    // The form in its own logical pixels from here on.
+    painter.scale(zoom_, zoom_);
     // The device's scale, not the widget's: rendering into a 2x image must
     // snap to that image's grid.
     const DeviceLayout& placed = layout(painter.deviceTransform().m11());
-    const QRegion& dirty = event->region();
-    const QRect bounds = event->rect();
-    painter.fillRect(bounds, toQColor(form_.BackColor));
+    const QRegion dirty = toForm(event->region());
+    const QRect bounds = dirty.boundingRect();
     // Most controls lie outside the dirty area's bounds, which an inline
     // test rules out; the region's own rectangles decide for the rest.
     const auto meets = [&](const QRect& r) {
@@ -119,13 +147,13 @@ void FormView::paintEvent(QPaintEvent* event) {
         if (p.line != nullptr) {
             draw.paint(*p.line);
         } else if (p.label != nullptr) {
-            draw.paint(*p.label, placed.toLogical(p.device));
+            draw.paint(*p.label, placed.toLogical(p.device), p.underLines);
         }
     }
 }
 
 form::Label* FormView::labelAt(QPointF logical) const {
-    return layout(devicePixelRatioF()).labelAt(logical);
+    return layout(scale()).labelAt(toForm(logical));
 }
 
 void FormView::mousePressEvent(QMouseEvent* event) {
@@ -139,7 +167,7 @@ void FormView::mousePressEvent(QMouseEvent* event) {
     if (label == nullptr) {
         return;
     }
-    const QPointF twips = twipsAt(event->position(), devicePixelRatioF());
+    const QPointF twips = twipsAt(toForm(event->position()), scale());
     const int x = static_cast<int>(twips.x()) - label->Bounds.Left;
     const int y = static_cast<int>(twips.y()) - label->Bounds.Top;
     const short shift = shiftCode(event->modifiers());
@@ -152,9 +180,9 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     pressed_ = nullptr;
-    const DeviceLayout::Placed* placed = layout(devicePixelRatioF()).find(*label);
+    const DeviceLayout::Placed* placed = layout(scale()).find(*label);
     if (label->takesInput() &&
-        placed->device.contains(devicePixel(event->position(), devicePixelRatioF()))) {
+        placed->device.contains(devicePixel(toForm(event->position()), scale()))) {
         gate_.deliver([label] { label->click(); });
     }
 }

@@ -7,6 +7,8 @@
 #include "qt/FontBook.h"
 #include "qt/WidgetBridge.h"
 
+#include <QRect>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -31,10 +33,15 @@ public:
     // Called when the program hides the window or closing hid it.
     std::function<void()> onHidden;
 
-    // The topmost label with a handler at a point in logical pixels.
+    // The topmost label with a handler at a point in the widget's logical pixels.
     form::Label* labelAt(QPointF logical) const;
-    // The form on the grid of a device of this scale, kept until the scale changes.
-    const DeviceLayout& layout(double dpr) const;
+    // Where a label or line is drawn, in the widget's logical pixels.
+    QRect rectOf(const form::Control& control) const;
+    // The form on the grid of a device of this scale, kept until the scale
+    // changes. The scale is the window's device pixel ratio times its zoom.
+    const DeviceLayout& layout(double scale) const;
+    // Below 1 where the window is drawn smaller than its form, to fit the screen.
+    double zoom() const { return zoom_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,10 +55,14 @@ protected:
 private:
     void controlChanged(const form::Control& control) override;
     void linkFocusChain();
+    double scale() const { return devicePixelRatioF() * zoom_; }
+    QPointF toForm(QPointF logical) const { return logical / zoom_; }
+    QRegion toForm(const QRegion& dirty) const;
 
     form::Form& form_;
     EventGate& gate_;
     const FontBook& fonts_;
+    double zoom_;
     WidgetBridge widgets_;
     mutable std::optional<DeviceLayout> layout_;
     form::Label* pressed_ = nullptr;

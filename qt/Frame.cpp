@@ -31,10 +31,10 @@ bool canMinimize(const form::Form& form) {
     return form.ControlBox && form.MinButton;
 }
 
-void applyFrame(QWidget& window, const form::Form& form) {
+void applyFrame(QWidget& window, const form::Form& form, double zoom) {
     window.setWindowFlags(flagsOf(form));
     window.setWindowTitle(QString::fromStdString(form.Caption));
-    const QSize client(widgetRect({0, 0, form.ClientWidth, form.ClientHeight}).size());
+    const QSize client(widgetRect({0, 0, form.ClientWidth, form.ClientHeight}, zoom).size());
     if (form.Border == form::FrameBorder::FixedSingle) {
         window.setFixedSize(client);
     } else {

@@ -6,9 +6,9 @@
 
 namespace nonagra::qt {
 
-// The window's frame as the form describes it: title, icon, client size, border
-// and title-bar buttons.
-void applyFrame(QWidget& window, const form::Form& form);
+// The window's frame as the form describes it: title, icon, client size at
+// the window's zoom, border and title-bar buttons.
+void applyFrame(QWidget& window, const form::Form& form, double zoom);
 
 // Whether the title bar offers minimizing. Some window managers offer it
 // anyway; the window then undoes it, since without a taskbar entry or a

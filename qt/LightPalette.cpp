@@ -1,7 +1,8 @@
 #include "qt/LightPalette.h"
 
+#include "qt/GameStyle.h"
+
 #include <QApplication>
-#include <QStyle>
 
 namespace nonagra::qt {
 
@@ -43,8 +44,8 @@ QPalette lightPalette() {
     return palette;
 }
 
-void useLightPalette() {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+void useFusionWithLightPalette() {
+    QApplication::setStyle(new GameStyle);
     QApplication::setPalette(lightPalette());
 }
 

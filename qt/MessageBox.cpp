@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
@@ -46,6 +47,19 @@ void keepMinimumWidth(QMessageBox& box) {
     }
 }
 
+// The box keeps a column for an icon left of its text even without one, so
+// the text would stand off centre: it spans every column, centred.
+void centreText(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (grid == nullptr || text == nullptr) {
+        return;
+    }
+    grid->removeWidget(text);
+    grid->addWidget(text, 0, 0, 1, grid->columnCount());
+    text->setAlignment(Qt::AlignCenter);
+}
+
 } // namespace
 
 form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std::string& text,
@@ -59,6 +73,7 @@ form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std
     desktop.setResolveMask(QFont::AllPropertiesResolved);
     box.setFont(desktop);
     keepMinimumWidth(box);
+    centreText(box);
     if (buttons == form::MessageButtons::Ok) {
         box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
         box.exec();
@@ -67,6 +82,8 @@ form::MessageAnswer askUser(QWidget* parent, const std::string& title, const std
     QPushButton* yes = box.addButton(QStringLiteral("Igen"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Nem"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
+    // Closing a question does nothing, so its frame offers no close button.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     // Gone before the box, so it never sees the events of a box half destroyed.
     const AnswerOnlyByButton onlyButtons(box);
     box.exec();

@@ -1,8 +1,9 @@
 #include "qt/Stepper.h"
 
+#include "qt/EdgeRing.h"
+
 #include <QEvent>
 #include <QPainter>
-#include <QPen>
 
 namespace nonagra::qt {
 
@@ -20,12 +21,8 @@ void Stepper::paintEvent(QPaintEvent* event) {
     if (!hasFocus()) {
         return;
     }
-    // The colour in which the style frames a focused button.
-    QPen ring(palette().color(QPalette::Highlight).darker(125), 2);
-    ring.setJoinStyle(Qt::MiterJoin);
     QPainter painter(this);
-    painter.setPen(ring);
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    fillEdgeRing(painter, rect(), 2, focusRingColour(palette()));
 }
 
 } // namespace nonagra::qt

@@ -44,9 +44,10 @@ inline int lineStart(int twips, int pen, double dpr) {
 }
 
 // Real widgets sit on whole logical pixels, each value rounded on its own:
-// they share no edges, so their sizes stay as the definitions give them.
-inline QRect widgetRect(const form::Rect& r) {
-    const auto px = [](int twips) { return nearest(logicalFromTwips(twips)); };
+// they share no edges, so their sizes stay as the definitions give them. A
+// window drawn smaller than its definition (Fit.h) places them at its zoom.
+inline QRect widgetRect(const form::Rect& r, double zoom = 1) {
+    const auto px = [zoom](int twips) { return nearest(logicalFromTwips(twips) * zoom); };
     return {px(r.Left), px(r.Top), px(r.Width), px(r.Height)};
 }
 

@@ -10,11 +10,19 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <algorithm>
 #include <stdexcept>
 
 namespace nonagra::qt {
 
 namespace {
+
+QFont zoomed(QFont font, double zoom) {
+    if (zoom != 1 && font.pixelSize() > 0) {
+        font.setPixelSize(std::max(1, nearest(font.pixelSize() * zoom)));
+    }
+    return font;
+}
 
 void syncField(QLineEdit& edit, const form::TextField& field) {
     edit.setText(QString::fromStdString(field.Text));
@@ -35,7 +43,8 @@ void syncBar(QScrollBar& bar, const form::ScrollBar& model) {
 
 // An edit field the user cannot change: the game writes it, nothing reads
 // input from it. Disabled, it keeps the white ground and greys its text.
-QWidget* makeField(QWidget& host, const form::TextField& field, const FontBook& fonts) {
+QWidget* makeField(QWidget& host, const form::TextField& field, const FontBook& fonts,
+                   double zoom) {
     auto* edit = new QLineEdit(&host);
     edit->setReadOnly(true);
     QPalette palette = edit->palette();
@@ -43,17 +52,17 @@ QWidget* makeField(QWidget& host, const form::TextField& field, const FontBook& 
                      palette.color(QPalette::Active, QPalette::Base));
     edit->setPalette(palette);
     if (field.TextFont) {
-        edit->setFont(fonts.font(*field.TextFont));
+        edit->setFont(zoomed(fonts.font(*field.TextFont), zoom));
     }
     syncField(*edit, field);
     return edit;
 }
 
-QWidget* makeButton(QWidget& host, form::PushButton& model, EventGate& gate,
-                    const FontBook& fonts) {
+QWidget* makeButton(QWidget& host, form::PushButton& model, EventGate& gate, const FontBook& fonts,
+                    double zoom) {
     auto* button = new QPushButton(&host);
     button->setAutoDefault(false);
-    button->setFont(fonts.font(model.TextFont));
+    button->setFont(zoomed(fonts.font(model.TextFont), zoom));
     syncButton(*button, model);
     QObject::connect(button, &QPushButton::clicked, button,
                      [&model, &gate] { gate.deliver([&model] { model.click(); }); });
@@ -101,12 +110,13 @@ QWidget* makeBar(QWidget& host, form::ScrollBar& model, EventGate& gate) {
     return bar;
 }
 
-QWidget* make(QWidget& host, form::Control& control, EventGate& gate, const FontBook& fonts) {
+QWidget* make(QWidget& host, form::Control& control, EventGate& gate, const FontBook& fonts,
+              double zoom) {
     if (auto* field = dynamic_cast<form::TextField*>(&control)) {
-        return makeField(host, *field, fonts);
+        return makeField(host, *field, fonts, zoom);
     }
     if (auto* button = dynamic_cast<form::PushButton*>(&control)) {
-        return makeButton(host, *button, gate, fonts);
+        return makeButton(host, *button, gate, fonts, zoom);
     }
     if (auto* bar = dynamic_cast<form::ScrollBar*>(&control)) {
         return makeBar(host, *bar, gate);
@@ -125,12 +135,12 @@ void WidgetBridge::add(form::Control& control) {
 }
 
 void WidgetBridge::create(form::Control& control) {
-    QWidget* widget = make(host_, control, gate_, fonts_);
+    QWidget* widget = make(host_, control, gate_, fonts_, zoom_);
     widget->setObjectName(QString::fromStdString(control.name()));
     if (!control.AccessibleName.empty()) {
         widget->setAccessibleName(QString::fromStdString(control.AccessibleName));
     }
-    widget->setGeometry(widgetRect(control.Bounds));
+    widget->setGeometry(widgetRect(control.Bounds, zoom_));
     widget->setContextMenuPolicy(Qt::NoContextMenu);
     widget->setFocusPolicy(Qt::NoFocus);
     widget->setVisible(control.Visible);

@@ -16,8 +16,10 @@ namespace nonagra::qt {
 // merely hold state cost nothing at start-up.
 class WidgetBridge {
 public:
-    WidgetBridge(QWidget& host, EventGate& gate, const FontBook& fonts)
-        : host_(host), gate_(gate), fonts_(fonts) {}
+    // `zoom` scales the widgets' places and fonts, for a window drawn
+    // smaller than its definition (Fit.h).
+    WidgetBridge(QWidget& host, EventGate& gate, const FontBook& fonts, double zoom)
+        : host_(host), gate_(gate), fonts_(fonts), zoom_(zoom) {}
 
     enum class Synced { NotMine, Updated, Created };
 
@@ -29,6 +31,7 @@ private:
     QWidget& host_;
     EventGate& gate_;
     const FontBook& fonts_;
+    double zoom_;
     void create(form::Control& control);
 
     std::unordered_map<const form::Control*, QWidget*> widgets_;

@@ -13,7 +13,6 @@ game=(
   pkgconf
   qt6-base-dev
   libxcb1-dev
-  fonts-liberation2
 )
 
 # One a line, so that adding a tool touches one line.
@@ -25,12 +24,11 @@ test=(
   # the fonts' checks
   fonts-ebgaramond
   python3-fonttools
-  # real windows under a virtual display
+  # real windows under a virtual display (tests/desktop)
   xvfb
   xauth
-  xdotool
   openbox
-  x11-utils
+  python3-xlib
   imagemagick
   weston
   qt6-wayland

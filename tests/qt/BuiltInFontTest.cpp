@@ -1,7 +1,8 @@
 // The Garamond built into the program: its own name, lining figures and the
 // Hungarian letters in both weights, the faces the game's Garamond resolves
 // to, a bold that keeps its weight at every scale, and help texts that have
-// air between their lines yet stay inside their labels.
+// air between their lines yet stay inside their labels. The notes' sans serif
+// built in beside it.
 #include "qt/DeviceLayout.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
@@ -163,6 +164,23 @@ TEST(BuiltInGaramond, HelpTextsHaveAirBetweenLinesAndStayInsideTheirLabels) {
     }
     // The two long paragraphs, at each scale.
     EXPECT_EQ(wrapping, 6);
+}
+
+// The notes' face: Liberation Sans Bold under a name of its own, with every
+// Hungarian letter, in which the game's Arial resolves to its own outlines.
+TEST(BuiltInSans, IsTheNotesBoldFaceWithTheHungarianLetters) {
+    application();
+    static const QStringList sans = addBuiltInSans();
+    ASSERT_EQ(sans.join(", ").toStdString(), "Nonagra Sans");
+    FontBook fonts;
+    fonts.alias("Arial", sans + QStringList{"Liberation Sans", "Arimo", "Arial"}, QFont::SansSerif);
+    fonts.requireLetters(QStringLiteral("őűŐŰáéíóöúü"));
+    const QRawFont note = QRawFont::fromFont(fonts.font({"Arial", 7.5, true, false}));
+    EXPECT_EQ(note.familyName().toStdString(), "Nonagra Sans");
+    EXPECT_EQ(note.styleName().toStdString(), "Bold");
+    for (QChar c : QStringLiteral("0123456789aáeéiíoóöőuúüűAÁEÉIÍOÓÖŐUÚÜŰ")) {
+        EXPECT_TRUE(note.supportsCharacter(c)) << QString(c).toStdString();
+    }
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <QAbstractButton>
 #include <QFontDatabase>
+#include <QImage>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -50,6 +52,7 @@ TEST_F(Platform, AYesNoBoxSpeaksHungarianWithYesTheDefault) {
     QStringList texts;
     QString defaultText;
     bool iconless = false;
+    bool closeButton = true;
     QString title;
     whenBoxOpens([&](QMessageBox& box) {
         for (QAbstractButton* b : box.buttons()) {
@@ -57,6 +60,7 @@ TEST_F(Platform, AYesNoBoxSpeaksHungarianWithYesTheDefault) {
         }
         defaultText = box.defaultButton()->text();
         iconless = box.icon() == QMessageBox::NoIcon;
+        closeButton = box.windowFlags().testFlag(Qt::WindowCloseButtonHint);
         title = box.windowTitle();
         buttonNamed(box, "Nem")->click();
     });
@@ -67,7 +71,40 @@ TEST_F(Platform, AYesNoBoxSpeaksHungarianWithYesTheDefault) {
     EXPECT_EQ(texts, (QStringList{"Igen", "Nem"}));
     EXPECT_EQ(defaultText, "Igen");
     EXPECT_TRUE(iconless);
+    // Closing a question does nothing, so its frame offers no close button.
+    EXPECT_FALSE(closeButton);
     EXPECT_EQ(title, "Nonagra");
+}
+
+// The ink of the text, a short one in a box widened for its title and a long
+// one that sets the box's width, has as much room on its left as on its right.
+TEST_F(Platform, TheTextStandsInTheMiddleOfTheBox) {
+    for (const auto buttons : {form::MessageButtons::Ok, form::MessageButtons::YesNo}) {
+        int left = -1;
+        int right = -1;
+        int width = 0;
+        whenBoxOpens([&](QMessageBox& box) {
+            const QImage image = box.grab().toImage();
+            width = image.width();
+            const auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const QRect area(text->mapTo(&box, QPoint(0, 0)), text->size());
+            for (int y = area.top(); y <= area.bottom(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (qGray(image.pixel(x, y)) < 128) {
+                        left = left < 0 ? x : std::min(left, x);
+                        right = std::max(right, x);
+                    }
+                }
+            }
+            box.buttons().front()->click();
+        });
+        platform.messageBox("Nonagra",
+                            buttons == form::MessageButtons::Ok ? "1 rossz szám"
+                                                                : "Gratulálok! Jöhet a következő?",
+                            buttons);
+        ASSERT_GE(left, 0);
+        EXPECT_NEAR(left, width - 1 - right, 1) << static_cast<int>(buttons);
+    }
 }
 
 TEST_F(Platform, EnterOnAYesNoBoxAnswersYes) {

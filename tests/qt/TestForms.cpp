@@ -14,7 +14,7 @@ QApplication& application() {
     // Never destroyed: at exit, Qt's own statics may already be gone.
     static auto* app = [] {
         auto* made = new QApplication(argc, argv);
-        useLightPalette();
+        useFusionWithLightPalette();
         return made;
     }();
     return *app;
