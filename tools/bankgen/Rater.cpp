@@ -4,7 +4,6 @@
 
 #include <bit>
 #include <bitset>
-#include <vector>
 
 namespace bankgen {
 
