@@ -2,6 +2,7 @@
 
 #include "TestGrids.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -31,6 +32,7 @@ TEST(Cli, WrongArgumentsGetTheUsage) {
     EXPECT_TRUE(ShowsUsage(Cli({"frobnicate"})));
     EXPECT_TRUE(ShowsUsage(Cli({"verify", "a.txt", "b.txt"})));
     EXPECT_TRUE(ShowsUsage(Cli({"grade"})));
+    EXPECT_TRUE(ShowsUsage(Cli({"rate", "a.txt", "b.txt"})));
     EXPECT_TRUE(ShowsUsage(Cli({"generate", "-o", "x.txt"})));
     EXPECT_TRUE(ShowsUsage(Cli({"generate", "--seed", "1"})));
     EXPECT_TRUE(ShowsUsage(Cli({"generate", "--seed", "12ab", "-o", "x.txt"})));
@@ -53,6 +55,17 @@ TEST(Cli, GradeReportsTheHardestTechnique) {
     EXPECT_NE(r.out.find("givens: 28"), std::string::npos);
     EXPECT_NE(r.out.find("hardest technique: beyond"), std::string::npos);
     EXPECT_NE(r.out.find("half-turn symmetric: no"), std::string::npos);
+}
+
+TEST(Cli, RateShowsEachPairsHardestStepEffortAndTechniques) {
+    const Outcome r = Cli({"rate", BANKGEN_TEST_BANK});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 454);
+    // Level 3 number 1 needs more than every listed technique.
+    const auto hardest = r.out.find("\n3 1 7.0 ");
+    ASSERT_NE(hardest, std::string::npos);
+    EXPECT_NE(r.out.find("forcing: ", hardest), std::string::npos);
+    EXPECT_EQ(Cli({"rate", "/nonexistent/bank.txt"}).status, 1);
 }
 
 TEST(Cli, GradeRejectsBadPuzzles) {

@@ -127,6 +127,15 @@ TEST_F(VerifyTest, AHarderPuzzleInLevelOneBreaksItsProfile) {
     EXPECT_THAT(failing, ::testing::Contains("level 1 givens histogram"));
 }
 
+TEST_F(VerifyTest, TheRampAndTheSeparationAreChecked) {
+    auto pairs = *bank;
+    std::swap(pairs[SlotOf(1, 10)], pairs[SlotOf(1, 100)]);
+    EXPECT_THAT(Failing(pairs), ElementsAre("level 1 free places by rating (rank correlation)"));
+    auto levels = *bank;
+    std::swap_ranges(levels.begin(), levels.begin() + kPerLevel, levels.begin() + kPerLevel);
+    EXPECT_THAT(Failing(levels), ::testing::Contains("levels 1-2 overlap by rating"));
+}
+
 TEST_F(VerifyTest, TheReportShowsMeasuredBesideTarget) {
     auto pairs = *bank;
     std::swap(pairs[SlotOf(1, 3)], pairs[SlotOf(2, 3)]);

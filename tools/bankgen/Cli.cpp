@@ -2,10 +2,12 @@
 
 #include "tools/bankgen/BankFile.h"
 #include "tools/bankgen/Generate.h"
+#include "tools/bankgen/Ramp.h"
 #include "tools/bankgen/Solver.h"
 #include "tools/bankgen/Verify.h"
 
 #include <charconv>
+#include <iomanip>
 #include <optional>
 
 namespace bankgen {
@@ -16,7 +18,8 @@ constexpr const char* kUsage =
     "usage: bankgen verify [FILE]\n"
     "       bankgen generate --seed N [--threads K] -o FILE\n"
     "       bankgen benchset --seed N [--count K] [--threads K] -o FILE\n"
-    "       bankgen grade PUZZLE\n";
+    "       bankgen grade PUZZLE\n"
+    "       bankgen rate [FILE]\n";
 
 int Usage(std::ostream& err, const std::string& why) {
     err << "bankgen: " << why << "\n" << kUsage;
@@ -85,6 +88,33 @@ int Verify(const std::vector<std::string>& args, std::ostream& out, std::ostream
     return report.Ok() ? 0 : 1;
 }
 
+int Rate(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.size() > 2)
+        return Usage(err, "rate takes at most one file");
+    const std::string path = args.size() == 2 ? args[1] : BANKGEN_DEFAULT_BANK;
+    const BankRead read = ReadBankFile(path);
+    if (!read.fault.empty()) {
+        err << "bankgen: " << path << ": " << read.fault << "\n";
+        return 1;
+    }
+    out << "level number hardest effort steps\n";
+    const auto ratings = RateAll(read.pairs, 2);
+    for (std::size_t i = 0; i < ratings.size(); ++i) {
+        const Rating& r = ratings[i];
+        out << i / kPerLevel + 1 << ' ' << i % kPerLevel + 1 << ' ' << r.hardest / 10 << '.'
+            << r.hardest % 10 << ' ' << std::fixed << std::setprecision(3) << r.effort;
+        const char* separator = " ";
+        for (int t = 0; t < kRatedTechniques; ++t) {
+            if (r.counts[t]) {
+                out << separator << RatedName(static_cast<Rated>(t)) << ": " << r.counts[t];
+                separator = ", ";
+            }
+        }
+        out << '\n';
+    }
+    return 0;
+}
+
 int Write(const std::string& path, const std::vector<std::string>& lines, std::ostream& err) {
     const std::string fault = WriteLinesAtomically(path, lines);
     if (!fault.empty()) {
@@ -147,6 +177,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return Generate(args, err);
     if (args[0] == "benchset")
         return BenchSet(args, err);
+    if (args[0] == "rate")
+        return Rate(args, out, err);
     if (args[0] == "grade")
         return GradeCommand(args, out, err);
     return Usage(err, "unknown command " + args[0]);

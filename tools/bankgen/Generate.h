@@ -10,6 +10,9 @@
 
 namespace bankgen {
 
+// Candidates made for each free slot, among which selection chooses.
+inline constexpr int kCandidates = 3;
+
 struct GenerateOptions {
     std::uint64_t seed = 0;
     int threads = 1;

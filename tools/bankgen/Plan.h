@@ -19,7 +19,9 @@ struct Slot {
     Target target;
 };
 
-// Bank order; the seed only decides which numbers get which targets.
+// Bank order; the seed only decides which numbers get which targets. Free
+// slots then draw their candidates from their own streams, and the chosen
+// puzzles are reordered by their rating.
 std::vector<Slot> PlanBank(std::uint64_t seed);
 
 } // namespace bankgen

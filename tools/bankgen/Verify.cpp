@@ -4,6 +4,7 @@
 #include "tools/bankgen/Canonical.h"
 #include "tools/bankgen/FixedPairs.h"
 #include "tools/bankgen/Profile.h"
+#include "tools/bankgen/Ramp.h"
 #include "tools/bankgen/Solver.h"
 
 #include <algorithm>
@@ -69,6 +70,7 @@ struct Measured {
     Technique hardest = Technique::Beyond;
     int solutions = 0;
     CanonicalKey key;
+    RatingKey rating;
 };
 
 // The costly measurements, split over the cores.
@@ -82,6 +84,7 @@ std::vector<Measured> Measure(const std::vector<Pair>& pairs) {
                 m[i].hardest = Grade(pairs[i].puzzle);
                 m[i].solutions = CountSolutions(pairs[i].puzzle, 2);
                 m[i].key = Canonical(pairs[i].puzzle, pairs[i].solution);
+                m[i].rating = KeyOf(Rate(pairs[i].puzzle));
             }
         });
     }
@@ -100,6 +103,7 @@ public:
         for (int level = 1; level <= kLevels; ++level)
             Level(level);
         Equivalence();
+        Ramp();
         return std::move(report_);
     }
 
@@ -203,6 +207,36 @@ private:
         for (std::size_t i = 0; i < clashes.size() && i < 5; ++i)
             measured += " " + clashes[i];
         Add("equivalent pairs of puzzles", measured, "0", clashes.empty());
+    }
+
+    // Free places rise by the rating key and neighbouring levels barely overlap.
+    void Ramp() {
+        std::vector<RatingKey> keys;
+        for (const auto& m : m_)
+            keys.push_back(m.rating);
+        const RampStats ramp = MeasureRamp(keys);
+        for (int level = 1; level <= kLevels; ++level) {
+            std::vector<int> descents;
+            for (int slot : ramp.descents) {
+                if (slot / kPerLevel + 1 == level)
+                    descents.push_back(slot);
+            }
+            const double r = ramp.correlation[level - 1];
+            Add("level " + std::to_string(level) + " free places by rating (rank correlation)",
+                Fixed(r) + ", falls at " + Places(descents), "1", descents.empty() && r > 0.999999);
+        }
+        for (int pair = 0; pair < 2; ++pair) {
+            const double o = ramp.overlap[pair];
+            Add("levels " + std::to_string(pair + 1) + "-" + std::to_string(pair + 2) +
+                    " overlap by rating",
+                Fixed(o), "<= " + Fixed(kMaxOverlap), o <= kMaxOverlap);
+        }
+    }
+
+    static std::string Fixed(double x) {
+        std::ostringstream s;
+        s << std::fixed << std::setprecision(3) << x;
+        return s.str();
     }
 
     const std::vector<Pair>& pairs_;
