@@ -31,6 +31,7 @@ The rules it keeps for every test:
   later input whose effect is awaited; X hands input over in order, so once
   that effect shows the stray input has been handled, and only then is the
   state compared.
+- A click's effect is awaited before a click elsewhere (see `Session.click`).
 
 What there is:
 - `Session(size, depth, scale, env, wm, bus)`: Xvfb with that screen, openbox
