@@ -21,14 +21,18 @@ def shots(program, _checks):
         game = session.start(program)
         main = game.main_window()
         puzzle, _ = desktop.puzzle(1, 1)
-        first, second = [main.board.cell(i // 9, i % 9) for i, c in enumerate(puzzle) if c == "x"][:2]
-        # Notes 5 and 3 in two cells that the first puzzle leaves empty, and 3 selected.
-        session.click(main.digit(5))
-        session.click(first, button=3)
-        session.click(second, button=3)
-        session.click(main.digit(3))
-        session.click(first, button=3)
-        session.wait(lambda: "3" in first.name.split(":")[-1], "note 3 in the first cell")
+        empties = [main.board.cell(i // 9, i % 9) for i, c in enumerate(puzzle) if c == "x"]
+        first, second = empties[:2]
+        # Notes 5 and 3 in two cells that the first puzzle leaves empty, and 3
+        # selected; each click's effect awaited before the next.
+        for digit, cells in ((5, (first, second)), (3, (first,))):
+            button = main.digit(digit)
+            session.click(button)
+            session.wait(lambda b=button: b.selected, f"digit {digit} selected")
+            for cell in cells:
+                session.click(cell, button=3)
+                session.wait(lambda c=cell, d=digit: str(d) in c.name.split(":")[-1],
+                             f"note {digit}")
         session.move(0, 0)
         frame_shot(session, main.window, os.path.join(docs, "main-window.png"))
         session.click(main.find("push button", "Használat"))

@@ -31,14 +31,28 @@ The rules it keeps for every test:
   later input whose effect is awaited; X hands input over in order, so once
   that effect shows the stray input has been handled, and only then is the
   state compared.
+- A click's effect is awaited before a click elsewhere (see `Session.click`).
 
-`Session(size, depth, scale, env, wm, bus)` starts Xvfb with the screen size,
-optionally openbox, and optionally a private D-Bus session with the
-accessibility bus switched on (needed to find controls; one per process).
-Without `bus` the game is found through X alone (`Game.window`).
+What there is:
+- `Session(size, depth, scale, env, wm, bus)`: Xvfb with that screen, openbox
+  unless `wm=False`, and a private D-Bus session with the accessibility bus
+  on unless `bus=False` (one per process; without it the game is found
+  through X alone, `Game.window`). `scale` sets QT_SCALE_FACTOR.
+- `Session.start(program, args, env, prefix, unset, limit)` gives a `Game`:
+  `main_window()`, `frame(name)`, `window(title)`, `wait_exit()`, `loaded()`,
+  `stderr`, and `stop()` (SIGSTOP) to show that a check can fail.
+- Input: `click(target, button, count)`, `move`, `key("Tab", "alt+F4")`,
+  `focus(window)`, `close(window)` (the frame's close). A target is a `Node`
+  of the tree, a `Rect` or an (x, y) point on the screen.
+- Pixels: `grab(target)` gives an `Image` (`pixel`, `darkest`, `ground`, `ink`),
+  `contrast(a, b)` as WCAG defines it, `screenshot(path)`; at a failure the
+  screen is saved and its path printed.
+- The program's definitions: `colour("Yellow")` from form/Rgb.h,
+  `caption(MAIN)`, `client_size(HELP)`, `design(path, pattern)`,
+  `puzzle(level, number)`.
+- `desktop.py session [WxH] -- command` runs a command on such a desktop.
 """
 
-import math
 import os
 import re
 import shutil
@@ -56,9 +70,6 @@ DEADLINE = 10.0
 
 # Windows and texts hold Hungarian letters: one UTF-8 locale for every tool.
 os.environ["LC_ALL"] = "C.UTF-8"
-
-
-_STARTED = time.monotonic()
 
 
 class Skip(Exception):
@@ -133,14 +144,6 @@ class Rect:
     def inset(self, by):
         return Rect(self.x + by, self.y + by, self.width - 2 * by, self.height - 2 * by)
 
-    def moved(self, dx, dy):
-        return Rect(self.x + dx, self.y + dy, self.width, self.height)
-
-    def contains(self, other):
-        return (self.x <= other.x and self.y <= other.y
-                and other.x + other.width <= self.x + self.width
-                and other.y + other.height <= self.y + self.height)
-
 
 def gap(a, b):
     """A 1-pixel Rect in the middle of the gap between two side-by-side or
@@ -211,8 +214,6 @@ class Checks:
         self.failures = 0
 
     def that(self, what, condition, detail=""):
-        if os.environ.get("DESKTOP_CLOCK"):
-            print(f"{time.monotonic() - _STARTED:6.2f}", end=" ")
         if condition:
             print(f"ok: {what}", flush=True)
         else:
@@ -252,10 +253,9 @@ def require(*tools):
 
 
 def main(test):
-    """Runs test(session_factory_args...) as a script: argv[1] is the program.
-
-    `test(program, checks)` builds its sessions itself; exit 77 for a skip,
-    1 for any failed check or failure, 0 otherwise."""
+    """Runs `test(program, checks)` as a script, argv[1] being the program;
+    the test opens its sessions itself. Exit 77 for a skip, 1 for any failed
+    check or failure, 0 otherwise."""
     checks = Checks()
     try:
         test(sys.argv[1], checks)
@@ -301,7 +301,6 @@ class Session:
         self.env.update(env or {})
         self.work = tempfile.mkdtemp(prefix="nonagra-desktop-")
         self._processes = []
-        self._last_press = None
         self._unanswered = ()
         self.games = []
 
@@ -363,8 +362,7 @@ class Session:
         if kind is not None and kind is not Skip and hasattr(self, "root"):
             # What the screen showed when the test gave up, for whoever reads the log.
             shot = os.path.join(tempfile.gettempdir(), f"nonagra-desktop-{os.getpid()}.png")
-            if subprocess.run(["import", "-window", "root", shot], env=self.env,
-                              check=False, capture_output=True).returncode == 0:
+            if self.screenshot(shot):
                 print(f"the screen at the failure: {shot}")
         for game in self.games:
             game.kill()
@@ -514,26 +512,18 @@ class Session:
         self.x.sync()
 
     def click(self, target, button=1, count=1):
-        """`count` clicks of `button` at the centre of an Accessible, a Rect or
-        at an (x, y) screen point."""
+        """`count` clicks of `button` at the centre of a Node, a Rect or an
+        (x, y) screen point. Await a click's effect before clicking elsewhere:
+        the game loses most of a burst of clicks on different cells sent
+        within a few milliseconds, which no hand produces."""
         from Xlib.ext import xtest  # pylint: disable=import-outside-toplevel
-        point = _point(target)
-        self.move(*point)
-        last = self._last_press
-        if last and last[0] == button and last[1] != point:
-            # Qt may take a second press of one button elsewhere as the end
-            # of a double-click when the input is synthetic, even after a
-            # while under load; a click of the back button, which no control
-            # takes, starts afresh.
-            xtest.fake_input(self.x, self._X.ButtonPress, 8)
-            xtest.fake_input(self.x, self._X.ButtonRelease, 8)
+        self.move(*_point(target))
         for n in range(count):
             # A hand's double-click has a pause between its clicks: the
             # server keeps it (XTest's delay), the test does not wait for it.
             xtest.fake_input(self.x, self._X.ButtonPress, button, time=80 if n else 0)
             xtest.fake_input(self.x, self._X.ButtonRelease, button)
         self.x.sync()
-        self._last_press = (button, point)
 
     def key(self, *names):
         """Keys pressed one after another; "alt+F4" holds the first while
@@ -568,8 +558,9 @@ class Session:
         return Image(rect, pixels)
 
     def screenshot(self, path):
-        """The whole screen as a PNG, for a human to look at."""
-        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+        """The whole screen as a PNG, for a human to look at; whether it was written."""
+        return subprocess.run(["import", "-window", "root", path], env=self.env,
+                              check=False, capture_output=True).returncode == 0
 
 
 def _point(target):

@@ -4,6 +4,7 @@ without X. Offscreen is the adapter tests' own platform.
 Usage: platforms_test.py <nonagra> <nonagra_qt_tests>"""
 import glob
 import os
+import shutil
 import subprocess
 import sys
 
@@ -19,7 +20,7 @@ def adapter(tests, platform, env, checks):
 
 def weston(session):
     """A headless compositor of this test's own; its environment, or None."""
-    if desktop.shutil.which("weston") is None or not glob.glob(
+    if shutil.which("weston") is None or not glob.glob(
             "/usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so"):
         return None
     runtime = os.path.join(session.work, "runtime")

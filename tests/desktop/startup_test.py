@@ -1,11 +1,11 @@
 """The program's start with a command line, without a session bus, with one,
 under a tight memory limit and in a bare environment, on a real X server."""
 import os
+import shutil
 import stat
 import subprocess
 
 import desktop
-from desktop import Rect
 
 
 def away(session):
@@ -141,7 +141,7 @@ def test(program, checks):
     sanitized = "libasan" in subprocess.run(["ldd", program], capture_output=True, text=True,
                                             check=False).stdout
     # LeakSanitizer cannot run under ptrace.
-    can_trace = not sanitized and desktop.shutil.which("strace") and subprocess.run(
+    can_trace = not sanitized and shutil.which("strace") and subprocess.run(
         ["strace", "-o", "/dev/null", "true"], capture_output=True, check=False).returncode == 0
 
     def traced(calls, path):

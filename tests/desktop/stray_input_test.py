@@ -26,13 +26,17 @@ def select(session, main, digit):
 
 def double_clicks(session, main, empties, checks):
     """Double-clicks act once: the digit stays selected, a left one leaves the
-    answer, a right one the note. A right click on a third cell is awaited
-    before they are read, so both clicks of each pair have been handled."""
+    answer, a right one the note. Each pair's first effect is awaited before
+    the next pair, and a right click on a third cell before they are read,
+    so both clicks of every pair have been handled."""
     first, second, witness = empties[:3]
     five = main.digit(5)
     session.click(five, count=2)
+    session.wait(lambda: five.selected, "digit 5 selected")
     session.click(first, count=2)
+    session.wait(lambda: placed(session, first), "an answer in the first cell")
     session.click(second, button=3, count=2)
+    session.wait(lambda: noted(session, second), "a note in the second cell")
     session.click(witness, button=3)
     session.wait(lambda: noted(session, witness), "a note after the witness's right click")
     checks.that("a double-click selects the digit button", five.selected)

@@ -61,10 +61,10 @@ def board_checks(session, main, checks):
     checks.equal("digit button 4 still white", WHITE, session.grab(four).ground())
 
     session.click(answer)
-    session.click(note, button=3)
     session.wait(lambda: session.grab(answer.extents.inset(2)).darkest() == BLACK,
                  "a placed digit in black")
     checks.that("a placed digit in black", True)
+    session.click(note, button=3)
     # The note of 5 lies in the middle of the cell's 3 x 3 notes.
     box = note.extents
     middle = Rect(box.x + box.width // 3, box.y + box.height // 3, box.width // 3, box.height // 3)
