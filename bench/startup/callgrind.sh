@@ -12,12 +12,14 @@ build="${1:-$root/build/default}"
 out="${2:-$(mktemp -d)}"
 mkdir -p "$out"
 cmake --build "$build" --target nonagra nonagra_startwatch nonagra_bare_window >/dev/null
-# shellcheck source=../../tests/qt/xsession.sh
-. "$root/tests/qt/xsession.sh"
-xsession_start
+# On a desktop of its own: Xvfb with openbox, from the desktop tests' harness.
+if [ -z "${NONAGRA_BENCH_DESKTOP:-}" ]; then
+    NONAGRA_BENCH_DESKTOP=1 exec /usr/bin/python3 "$root/tests/desktop/desktop.py" session -- \
+        bash "$0" "$build" "$out"
+fi
 runtime="$(mktemp -d)"
 chmod 700 "$runtime"
-trap 'rm -rf "$runtime"; xsession_stop' EXIT
+trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR="$runtime"
 unset DBUS_SESSION_BUS_ADDRESS XDG_CURRENT_DESKTOP QT_QPA_PLATFORMTHEME
 

@@ -20,9 +20,11 @@ build="${1:-$root/build/default}"
 rounds="${ROUNDS:-15}"
 cmake --build "$build" --target nonagra nonagra_startwatch nonagra_bare_window \
     nonagra_reaction_bench >/dev/null
-# shellcheck source=../../tests/qt/xsession.sh
-. "$root/tests/qt/xsession.sh"
-xsession_start
+# On a desktop of its own: Xvfb with openbox, from the desktop tests' harness.
+if [ -z "${NONAGRA_BENCH_DESKTOP:-}" ]; then
+    NONAGRA_BENCH_DESKTOP=1 exec /usr/bin/python3 "$root/tests/desktop/desktop.py" session -- \
+        bash "$0" "$build"
+fi
 [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platformthemes/libqgtk3.so ] ||
     ls /usr/lib/*/qt6/plugins/platformthemes/libqgtk3.so >/dev/null 2>&1 ||
     echo "note: qt6-gtk-platformtheme is not installed; the GNOME run loads no GTK theme"
@@ -32,7 +34,7 @@ bare="$build/bench/startup/nonagra_bare_window"
 game="${GAME:-$build/app/nonagra}"
 runtime="$(mktemp -d)"
 chmod 700 "$runtime"
-trap 'rm -rf "$runtime"; xsession_stop' EXIT
+trap 'rm -rf "$runtime"' EXIT
 
 # One run: rounds of both programs in the current environment. The probe looks
 # for the window background, RGB(0, 192, 192), in a corner nothing covers.
