@@ -59,6 +59,7 @@ refused "with a platform plugin that does not exist" 'platform plugin "bogus"' \
     env QT_QPA_PLATFORM=bogus "$program"
 
 for files in 8 7 6; do
+    # shellcheck disable=SC2016 # the inner shell expands them
     refused "under ulimit -n $files" "only $files files may be open" \
         bash -c 'ulimit -n "$1" && exec "$2"' limit "$files" "$program"
 done
