@@ -22,6 +22,7 @@ test=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  valgrind
   # the fonts' checks
   fonts-ebgaramond
   python3-fonttools
