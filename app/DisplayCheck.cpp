@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fcntl.h>
 #include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -43,19 +44,48 @@ std::vector<std::string> platformsToTry(const Environment& env) {
 
 XScreen probeX(const std::string& display) {
     int screenNumber = 0;
+    // libxcb writes a server's refusal to stderr itself; it is caught here
+    // and said in the one line the program ends with.
+    int caught[2] = {-1, -1};
+    const int savedStderr = dup(STDERR_FILENO);
+    const bool catching = savedStderr >= 0 && pipe2(caught, O_CLOEXEC | O_NONBLOCK) == 0 &&
+                          dup2(caught[1], STDERR_FILENO) >= 0;
     const std::shared_ptr<xcb_connection_t> connection(xcb_connect(display.c_str(), &screenNumber),
                                                        xcb_disconnect);
-    if (xcb_connection_has_error(connection.get()) != 0) {
-        return {};
+    std::string refusal;
+    if (catching) {
+        dup2(savedStderr, STDERR_FILENO);
+        char text[256];
+        const ssize_t length = read(caught[0], text, sizeof text);
+        refusal.assign(text, static_cast<std::size_t>(std::max<ssize_t>(length, 0)));
+        refusal.erase(std::min(refusal.find('\n'), refusal.size()));
+    }
+    for (const int fd : {caught[0], caught[1], savedStderr}) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    const int error = xcb_connection_has_error(connection.get());
+    if (error == XCB_CONN_CLOSED_INVALID_SCREEN) {
+        return {false, 0, "display " + display + " has no screen " + std::to_string(screenNumber),
+                nullptr};
+    }
+    if (error != 0) {
+        return {false, 0,
+                refusal.empty()
+                    ? std::string()
+                    : "the X server of display " + display + " refused the connection: " + refusal,
+                nullptr};
     }
     auto roots = xcb_setup_roots_iterator(xcb_get_setup(connection.get()));
     for (int i = 0; i < screenNumber && roots.rem > 0; ++i) {
         xcb_screen_next(&roots);
     }
     if (roots.rem == 0) {
-        return {};
+        return {false, 0, "display " + display + " has no screen " + std::to_string(screenNumber),
+                nullptr};
     }
-    return {true, roots.data->root_depth, connection};
+    return {true, roots.data->root_depth, {}, connection};
 }
 
 bool waylandReachable(const Environment& env) {
@@ -91,7 +121,7 @@ bool waylandReachable(const Environment& env) {
 }
 
 DisplayCheck::DisplayCheck(const Environment& env, const DisplayProbes& probes) {
-    std::optional<std::string> shallow;
+    std::optional<std::string> reason;
     for (const std::string& platform : platformsToTry(env)) {
         if (platform == "xcb") {
             const std::string display = env("DISPLAY");
@@ -102,11 +132,14 @@ DisplayCheck::DisplayCheck(const Environment& env, const DisplayProbes& probes) 
             if (screen.reachable && screen.depth >= minimumDepth) {
                 return;
             }
-            if (screen.reachable && !shallow) {
-                shallow = "the screen of display " + display + " has " +
-                          std::to_string(screen.depth) +
-                          "-bit colour, and the game needs at least " +
-                          std::to_string(minimumDepth) + "-bit colour to draw its windows";
+            if (!screen.refusal.empty() && !reason) {
+                reason = screen.refusal;
+            }
+            if (screen.reachable && !reason) {
+                reason = "the screen of display " + display + " has " +
+                         std::to_string(screen.depth) +
+                         "-bit colour, and the game needs at least " +
+                         std::to_string(minimumDepth) + "-bit colour to draw its windows";
             }
         } else if (platform.starts_with("wayland")) {
             if (probes.wayland(env)) {
@@ -118,9 +151,9 @@ DisplayCheck::DisplayCheck(const Environment& env, const DisplayProbes& probes) 
             return;
         }
     }
-    problem_ = shallow ? shallow
-                       : "a graphical display is needed, and none was found "
-                         "(DISPLAY names an X11 display, WAYLAND_DISPLAY a Wayland one)";
+    problem_ = reason ? reason
+                      : "a graphical display is needed, and none was found "
+                        "(DISPLAY names an X11 display, WAYLAND_DISPLAY a Wayland one)";
 }
 
 } // namespace nonagra::app

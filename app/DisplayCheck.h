@@ -14,6 +14,9 @@ namespace nonagra::app {
 struct XScreen {
     bool reachable = false;
     int depth = 0;
+    // Why a server that exists did not give us the screen (it refused the
+    // connection, or has no such screen); "" when none answered or all went well.
+    std::string refusal;
     // The connection, open until the last copy goes.
     std::shared_ptr<void> connection;
 };

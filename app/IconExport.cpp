@@ -1,42 +1,20 @@
 // Writes the main window's own icon, the 32 x 32 pixel art, as the desktop
 // icon of that size; the other sizes are drawn from the scalable icon.
 // Usage: nonagra_icon <output directory> <icon name>
-#include "board/FoMenu.h"
 #include "qt/IconImage.h"
+#include "ui/MainWindowIcon.h"
 
 #include <QDir>
 #include <QImage>
 #include <cstdio>
-
-namespace {
-
-// The icon is read from a window that is never shown, so nothing here is asked.
-class Silent : public nonagra::form::Platform {
-public:
-    nonagra::form::MessageAnswer messageBox(const std::string&, const std::string&,
-                                            nonagra::form::MessageButtons) override {
-        return nonagra::form::MessageAnswer::Ok;
-    }
-    void showModal(nonagra::form::Form&) override {}
-    void hide(nonagra::form::Form&) override {}
-    void endProgram() override {}
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s <output directory> <icon name>\n", argv[0]);
         return 2;
     }
-    Silent platform;
-    const nonagra::FoMenu menu(platform);
-    if (!menu.WindowIcon) {
-        std::fprintf(stderr, "the main window has no icon\n");
-        return 1;
-    }
-    const QImage icon =
-        nonagra::qt::iconImage(*menu.WindowIcon).convertToFormat(QImage::Format_ARGB32);
+    const QImage icon = nonagra::qt::iconImage(nonagra::ui::mainWindowIcon())
+                            .convertToFormat(QImage::Format_ARGB32);
     const QString dir = QString("%1/%2x%3/apps").arg(argv[1]).arg(icon.width()).arg(icon.height());
     QDir().mkpath(dir);
     if (!icon.save(QString("%1/%2.png").arg(dir, argv[2]), "PNG")) {

@@ -7,7 +7,12 @@ namespace nonagra::app {
 // its D-Bus connection does under a tight memory limit), and a fatal error
 // while the application object is being made (no platform plugin would start:
 // Qt aborts with advice to reinstall). Every other message goes on to the
-// handler that was installed before.
+// handler that was installed before; those that come while the application
+// object is made wait for startedUp(), so that a failure there ends in its one
+// line alone.
 void endOnToolkitFailure();
+
+// Passes on what was held back; call it once the application object stands.
+void startedUp();
 
 } // namespace nonagra::app

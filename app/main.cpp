@@ -2,55 +2,54 @@
 // event loop. The exit code is 0 however the game ends, 1 after a failure.
 #include "app/CharacterType.h"
 #include "app/DisplayCheck.h"
+#include "app/FileLimit.h"
+#include "app/GameFonts.h"
+#include "app/RuntimeDirectory.h"
 #include "app/SessionBus.h"
 #include "app/ToolkitFailures.h"
 #include "board/FoMenu.h"
-#include "qt/FontBook.h"
 #include "qt/LightPalette.h"
 #include "qt/QtPlatform.h"
 
 #include <QApplication>
+#include <cstdlib>
 #include <exception>
 #include <iostream>
-
-namespace {
-
-// Garamond as the program carries it, with lining figures, else as Debian
-// ships it; Arial as the program carries it, else as Debian ships it; without
-// them the nearest serif or sans serif that has the Hungarian letters.
-nonagra::qt::FontBook gameFonts() {
-    nonagra::qt::FontBook fonts;
-    fonts.alias("Garamond", nonagra::qt::addBuiltInFaces() + QStringList{"EB Garamond", "Garamond"},
-                QFont::Serif);
-    fonts.alias("Arial",
-                nonagra::qt::addBuiltInSans() + QStringList{"Liberation Sans", "Arimo", "Arial"},
-                QFont::SansSerif);
-    fonts.requireLetters(QStringLiteral("őűŐŰáéíóöúü"));
-    return fonts;
-}
-
-} // namespace
+#include <optional>
 
 int main(int argc, char** argv) {
-    const nonagra::app::DisplayCheck display(nonagra::app::processVariable);
-    if (display.problem()) {
-        std::cerr << "nonagra: " << *display.problem() << std::endl;
+    if (const auto problem = nonagra::app::fileLimitProblem()) {
+        std::cerr << "nonagra: " << *problem << std::endl;
+        return 1;
+    }
+    std::optional<nonagra::app::DisplayCheck> display(std::in_place, nonagra::app::processVariable);
+    if (display->problem()) {
+        std::cerr << "nonagra: " << *display->problem() << std::endl;
         return 1;
     }
     nonagra::app::useUtf8CharacterType();
     nonagra::app::keepOffBusAutolaunch();
+    nonagra::app::lendRuntimeDirectory();
     nonagra::app::endOnToolkitFailure();
+    // The game sets its own palette, style and fonts: a desktop's theme
+    // plugin (GTK's, qt6ct's with its style sheets) would only slow the start
+    // and change the look. Qt keeps to its generic theme without both.
+    QApplication::setDesktopSettingsAware(false);
+    unsetenv("QT_QPA_PLATFORMTHEME");
     // The program takes no command line: Qt sees its name alone, so that
     // options such as -platform or -style change nothing.
     static char fallbackName[] = "nonagra";
     int qtArgc = 1;
     char* qtArgv[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     QApplication app(qtArgc, qtArgv);
+    // Qt holds its own X connection now.
+    display.reset();
+    nonagra::app::startedUp();
     nonagra::qt::useFusionWithLightPalette();
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
     try {
-        const nonagra::qt::FontBook fonts = gameFonts();
+        const nonagra::qt::FontBook fonts = nonagra::app::gameFonts();
         // No control uses the toolkit's own font, yet text fields lay out
         // their text with it when they are made: one of the main window's
         // faces spares resolving another.

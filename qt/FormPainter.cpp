@@ -35,7 +35,10 @@ void FormPainter::paint(const form::Label& label, const QRectF& outer, Qt::Edges
     if (label.WordWrap) {
         flags |= Qt::TextWordWrap;
     }
-    painter_.setFont(fonts_.font(label.TextFont));
+    if (const QFont& font = fonts_.font(label.TextFont); &font != font_) {
+        painter_.setFont(font);
+        font_ = &font;
+    }
     painter_.setPen(toQColor(label.ForeColor.get(), palette_, label.Enabled));
     painter_.save();
     painter_.setClipRect(inner, Qt::IntersectClip);

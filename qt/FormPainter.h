@@ -30,6 +30,9 @@ private:
     const FontBook& fonts_;
     double dpr_;
     const QRegion& dirty_;
+    // The book's font the painter holds: setting a font makes the painter
+    // resolve it anew, even an equal one, so labels in one font share it.
+    const QFont* font_ = nullptr;
 };
 
 } // namespace nonagra::qt

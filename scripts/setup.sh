@@ -21,6 +21,7 @@ test=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  valgrind
   # the fonts' checks
   fonts-ebgaramond
   python3-fonttools

@@ -1,9 +1,9 @@
 // A cell click through the adapter: the press and release reach the cell's
 // handlers, the answer is placed and the board checked, and the changed
-// rectangle is repainted. One iteration is one click: the clicks place an
+// rectangle is repainted, in the game's own fonts. One iteration is one click: the clicks place an
 // answer and take it back by turns.
+#include "app/GameFonts.h"
 #include "board/FoMenu.h"
-#include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
 
 #include <QApplication>
@@ -31,7 +31,7 @@ QPointF centreOf(const nonagra::form::Control& c) {
 }
 
 void CellClick(benchmark::State& state) {
-    nonagra::qt::FontBook fonts;
+    const nonagra::qt::FontBook fonts = nonagra::app::gameFonts();
     nonagra::qt::QtPlatform platform(fonts);
     nonagra::FoMenu menu(platform);
     nonagra::qt::FormView& window = platform.view(menu);

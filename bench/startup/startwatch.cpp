@@ -3,7 +3,9 @@
 // used when it falls idle after that, and its peak RSS. "Painted" is the first
 // moment a probe pixel of the window's client area holds the expected colour;
 // "idle" is when none of its threads has run for 100 ms.
-// Usage: startwatch <x> <y> <rrggbb> <program...>
+// Usage: startwatch [-TERM] <x> <y> <rrggbb> <program...>
+// With -TERM the program is ended by SIGTERM rather than SIGKILL, so that a
+// tool it runs under, such as callgrind, writes its report.
 // Prints "<milliseconds to the first frame> <CPU milliseconds> <peak RSS in KiB>".
 #include <algorithm>
 #include <chrono>
@@ -104,8 +106,13 @@ void waitForIdle(pid_t pid, std::chrono::steady_clock::time_point deadline) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const bool term = argc > 1 && std::strcmp(argv[1], "-TERM") == 0;
+    if (term) {
+        --argc;
+        ++argv;
+    }
     if (argc < 5) {
-        std::fprintf(stderr, "usage: %s x y rrggbb program [args...]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [-TERM] x y rrggbb program [args...]\n", argv[0]);
         return 2;
     }
     const int x = std::atoi(argv[1]);
@@ -126,7 +133,7 @@ int main(int argc, char** argv) {
         execvp(argv[4], argv + 4);
         _exit(127);
     }
-    const auto deadline = start + std::chrono::seconds(20);
+    const auto deadline = start + std::chrono::seconds(term ? 300 : 20);
     xcb_window_t window = 0;
     double ms = -1;
     while (std::chrono::steady_clock::now() < deadline) {
@@ -149,7 +156,7 @@ int main(int argc, char** argv) {
     }
     // Killed by the signal, the program runs no more code of its own: its CPU
     // time stays what it was at idle.
-    kill(child, SIGKILL);
+    kill(child, term ? SIGTERM : SIGKILL);
     int status = 0;
     rusage usage{};
     wait4(child, &status, 0, &usage);

@@ -19,11 +19,12 @@ struct World {
     std::vector<std::string> xAsked;
 
     DisplayProbes probes() {
-        return {[this](const std::string& display) {
-                    xAsked.push_back(display);
-                    return display == ":5" && depth > 0 ? XScreen{true, depth, nullptr} : XScreen{};
-                },
-                [this](const Environment&) { return wayland; }};
+        return {
+            [this](const std::string& display) {
+                xAsked.push_back(display);
+                return display == ":5" && depth > 0 ? XScreen{true, depth, {}, nullptr} : XScreen{};
+            },
+            [this](const Environment&) { return wayland; }};
     }
 };
 
@@ -63,6 +64,16 @@ TEST(DisplayCheck, SaysWhichOfTheTwoIsMissing) {
     ASSERT_TRUE(none);
     EXPECT_NE(none->find("graphical display is needed"), std::string::npos) << *none;
     EXPECT_EQ(none->find('\n'), std::string::npos);
+
+    // A server that is there but refuses us is not "none found".
+    DisplayProbes refusing{
+        [](const std::string&) {
+            return XScreen{false, 0, "the X server of display :5 refused", nullptr};
+        },
+        [](const Environment&) { return false; }};
+    const auto refused = DisplayCheck(environment({{"DISPLAY", ":5"}}), refusing).problem();
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(*refused, "the X server of display :5 refused");
 
     // A Wayland compositor draws where the 8-bit X server cannot.
     EXPECT_TRUE(found({{"DISPLAY", ":5"}, {"WAYLAND_DISPLAY", "w"}}, 8, true));

@@ -1,7 +1,9 @@
-"""The program's start with a command line, without a session bus, with one,
-under a tight memory limit and in a bare environment, on a real X server."""
+"""The program's start with a command line, without a session bus, with one
+that never answers or is another user's, without a runtime directory, under a
+tight memory limit and in a bare environment, on a real X server."""
 import os
 import shutil
+import socket
 import stat
 import subprocess
 
@@ -84,6 +86,54 @@ def without_bus(session, program, quit_at, traced, checks):
                          sum("execve(" in line for line in f))
 
 
+def hostile_buses(session, program, quit_at, checks):
+    """A bus that never answers, and another user's bus socket (as after
+    sudo -E): the game starts without accessibility, and starts no bus."""
+    silent = os.path.join(session.work, "silent")
+    listener = socket.socket(socket.AF_UNIX)
+    listener.bind(silent)
+    listener.listen(8)
+    try:
+        game = session.start(program, env={"DBUS_SESSION_BUS_ADDRESS": "unix:path=" + silent})
+        what = "a start with a bus that never answers"
+        checks.equal(f"exit code after {what}", 0, quit_at.click(session, game, what))
+    finally:
+        listener.close()
+    if os.geteuid() != 0:
+        print("skipped: another user's bus socket needs root to make")
+        return
+    run = os.path.join(session.work, "foreign")
+    os.makedirs(run, 0o700)
+    foreign = socket.socket(socket.AF_UNIX)
+    foreign.bind(os.path.join(run, "bus"))
+    foreign.listen(8)
+    os.chown(os.path.join(run, "bus"), 1, 1)
+    launched = os.path.join(session.work, "launched")
+    try:
+        game = session.start(program, env={"XDG_RUNTIME_DIR": run,
+                                           "PATH": os.path.join(session.work, "bin") + ":"
+                                           + os.environ["PATH"]},
+                             unset=("DBUS_SESSION_BUS_ADDRESS",))
+        what = "a start beside another user's bus socket"
+        checks.equal(f"exit code after {what}", 0, quit_at.click(session, game, what))
+        checks.that(f"dbus-launch not run after {what}", not os.path.exists(launched))
+    finally:
+        foreign.close()
+
+
+def nothing_written(session, program, quit_at, checks):
+    """Without XDG_RUNTIME_DIR the program makes no runtime directory of its
+    own in the temporary directory."""
+    home, tmp = os.path.join(session.work, "home"), os.path.join(session.work, "tmp")
+    os.makedirs(home, 0o700)
+    os.makedirs(tmp)
+    game = session.start(program, env={"HOME": home, "TMPDIR": tmp},
+                         unset=("XDG_RUNTIME_DIR",))
+    what = "a start without XDG_RUNTIME_DIR"
+    checks.equal(f"exit code after {what}", 0, quit_at.click(session, game, what))
+    checks.equal(f"files made in TMPDIR by {what}", [], os.listdir(tmp))
+
+
 def with_bus(session, program, quit_at, traced, checks):
     """With a session bus, Qt's accessibility goes through it."""
     trace = os.path.join(session.work, "connect")
@@ -158,6 +208,8 @@ def test(program, checks):
         checks.equal("exit code after a start without arguments", 0, main.quit())
         arguments(session, program, plain, quit_at, checks)
         without_bus(session, program, quit_at, traced, checks)
+        hostile_buses(session, program, quit_at, checks)
+        nothing_written(session, program, quit_at, checks)
         with_bus(session, program, quit_at, traced, checks)
         if sanitized:
             print("skipped: the memory limit under a sanitizer")

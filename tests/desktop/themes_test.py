@@ -1,6 +1,8 @@
 """The game on desktops with a dark theme: the board, the fields, the buttons
 and the help text stay readable, measured from pixels, and every stop of the
-focus cycle shows the focus."""
+focus cycle shows the focus. The desktop's theme plugin stays out of the
+game, so under GNOME's GTK theme and under qt6ct with its style sheets the
+main window is the plain one, pixel for pixel."""
 import os
 
 import desktop
@@ -81,11 +83,36 @@ def help_reads(session, game, main, checks):
     session.wait_gone(window, "the help window hidden by Bezár")
 
 
+THEME_VARIABLES = ("QT_QPA_PLATFORMTHEME", "XDG_CURRENT_DESKTOP", "GTK_THEME")
+
+
+def at_rest(session, main):
+    """The main window once two grabs in a row agree, the pointer off it."""
+    session.move(session.size[0] - 1, session.size[1] - 1)
+    return session.wait(lambda: (lambda shot: shot if shot == session.grab(main.window)
+                                 else None)(session.grab(main.window)), "the window at rest")
+
+
+def same_as_plain(session, main, plain, theme, checks):
+    session.move(session.size[0] - 1, session.size[1] - 1)
+    try:
+        session.wait(lambda: session.grab(main.window) == plain, f"the plain window under {theme}")
+        checks.that(f"{theme}: the main window is the plain one", True)
+    except desktop.Failure as failure:
+        checks.that(f"{theme}: the main window is the plain one", False, str(failure))
+
+
 def test(program, checks):
     with desktop.Session(env=desktop.dark_theme()) as session:
+        game = session.start(program, unset=THEME_VARIABLES)
+        main = game.main_window()
+        plain = at_rest(session, main)
+        checks.equal("exit code after Kilépés without a theme", 0, main.quit())
+
         game = session.start(program)
         main = game.main_window()
-        checks.that("GTK theme in use", game.loaded("libqgtk3.so"))
+        checks.that("GTK theme kept out", not game.loaded("libqgtk3.so"))
+        same_as_plain(session, main, plain, "GNOME's GTK theme", checks)
         board_reads(session, main, "Adwaita dark", checks)
         focus_cycle(session, main, checks)
         help_reads(session, game, main, checks)
@@ -105,9 +132,22 @@ def test(program, checks):
         game = session.start(program, env={"QT_QPA_PLATFORMTHEME": "qt6ct",
                                            "XDG_CONFIG_HOME": config})
         main = game.main_window()
-        checks.that("qt6ct in use", game.loaded("libqt6ct.so"))
+        checks.that("qt6ct kept out", not game.loaded("libqt6ct.so"))
         board_reads(session, main, "qt6ct darker", checks)
         checks.equal("exit code after Kilépés under qt6ct", 0, main.quit())
+
+        # qt6ct's own style sheets, which took the steppers' arrows.
+        sheets = [os.path.join("/usr/share/qt6ct/qss", name)
+                  for name in ("fusion-fixes.qss", "scrollbar-simple.qss")]
+        with open(os.path.join(config, "qt6ct", "qt6ct.conf"), "w", encoding="utf-8") as f:
+            f.write("[Appearance]\ncustom_palette=false\nstyle=Fusion\n"
+                    f"[Interface]\nstylesheets={', '.join(sheets)}\n")
+        game = session.start(program, env={"QT_QPA_PLATFORMTHEME": "qt6ct",
+                                           "XDG_CONFIG_HOME": config},
+                             unset=("XDG_CURRENT_DESKTOP", "GTK_THEME"))
+        main = game.main_window()
+        same_as_plain(session, main, plain, "qt6ct's style sheets", checks)
+        checks.equal("exit code after Kilépés under qt6ct's style sheets", 0, main.quit())
 
 
 desktop.main(test)
