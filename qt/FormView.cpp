@@ -1,17 +1,24 @@
 #include "qt/FormView.h"
 
 #include "qt/AccessibleForm.h"
+#include "qt/BoardKeyMap.h"
+#include "qt/CellMark.h"
 #include "qt/Colours.h"
 #include "qt/FormPainter.h"
 #include "qt/Frame.h"
+#include "qt/LabelInput.h"
 #include "qt/Twips.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <ranges>
 
 namespace nonagra::qt {
@@ -33,7 +40,8 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 } // namespace
 
 FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
-    : form_(form), gate_(gate), fonts_(fonts), widgets_(*this, gate, fonts) {
+    : form_(form), gate_(gate), fonts_(fonts), widgets_(*this, gate, fonts),
+      cursor_(form.Accessible) {
     installAccessibleForms();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -41,11 +49,20 @@ FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
     applyFrame(*this, form);
     for (form::Control* control : form.widgets()) {
         widgets_.add(*control);
+        // A click is part of what its event changed, for assistive technology.
+        if (auto* button = qobject_cast<QPushButton*>(widgets_.widgetOf(*control))) {
+            connect(button, &QPushButton::clicked, this, [this, control] {
+                if (QAccessible::isActive()) {
+                    announceChange(*this, *control);
+                }
+            });
+        }
     }
     linkFocusChain();
     for (const form::Control* control : form.tabOrder()) {
         if (QWidget* widget = widgets_.widgetOf(*control)) {
             widget->setFocus();
+            widget->setAccessibleDescription(QString::fromStdString(form.Accessible.KeysHint));
             break;
         }
     }
@@ -122,6 +139,9 @@ void FormView::paintEvent(QPaintEvent* event) {
             draw.paint(*p.label, placed.toLogical(p.device));
         }
     }
+    if (onBoard()) {
+        paintCellMark(painter, placed, cursor_.current());
+    }
 }
 
 form::Label* FormView::labelAt(QPointF logical) const {
@@ -163,6 +183,89 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
 // handles, so a double-click acts once, as the click before it did.
 void FormView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->ignore();
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves come here too; only F6 acts from there.
+    if (cursor_.usable() && event->key() == Qt::Key_F6 && !fromKeypad(*event)) {
+        onBoard() ? leaveBoard() : enterBoard();
+        return;
+    }
+    if (!onBoard()) {
+        event->ignore();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        leaveBoard();
+        return;
+    }
+    boardKey(qt::boardKey(*event));
+}
+
+void FormView::boardKey(const form::KeyStroke& stroke) {
+    if (stroke.key == form::BoardKey::Digit || stroke.key == form::BoardKey::Erase) {
+        for (const form::LabelInput& input : cursor_.inputFor(stroke)) {
+            pressAndClick(gate_, *input.label, input.button);
+        }
+        return;
+    }
+    const QRect before = layout(devicePixelRatioF()).find(cursor_.current())->logical;
+    if (cursor_.move(stroke.key)) {
+        update(before);
+        repaintCurrentCell();
+        if (QAccessible::isActive()) {
+            focusCurrentCell(*this);
+        }
+    }
+}
+
+void FormView::repaintCurrentCell() {
+    if (const DeviceLayout::Placed* placed = layout(devicePixelRatioF()).find(cursor_.current())) {
+        update(placed->logical);
+    }
+}
+
+void FormView::enterBoard() {
+    QWidget* focused = QApplication::focusWidget();
+    returnTo_ = focused != nullptr && focused->window() == this ? focused : nullptr;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void FormView::leaveBoard() {
+    QWidget* back = returnTo_;
+    for (auto control = form_.tabOrder().begin();
+         back == nullptr && control != form_.tabOrder().end(); ++control) {
+        back = widgets_.widgetOf(**control);
+    }
+    if (back != nullptr) {
+        back->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Tab on the board goes back into the cycle where the player left it.
+bool FormView::focusNextPrevChild(bool next) {
+    if (onBoard()) {
+        leaveBoard();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void FormView::focusInEvent(QFocusEvent* event) {
+    if (onBoard()) {
+        repaintCurrentCell();
+        if (QAccessible::isActive()) {
+            focusCurrentCell(*this);
+        }
+    }
+    QWidget::focusInEvent(event);
+}
+
+void FormView::focusOutEvent(QFocusEvent* event) {
+    if (cursor_.usable()) {
+        repaintCurrentCell();
+    }
+    QWidget::focusOutEvent(event);
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,9 @@
 #include "qt/Stepper.h"
 
+#include "qt/BoardKeyMap.h"
+
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPen>
 
@@ -13,6 +16,14 @@ bool Stepper::event(QEvent* event) {
         return true;
     }
     return QScrollBar::event(event);
+}
+
+void Stepper::keyPressEvent(QKeyEvent* event) {
+    if (fromKeypad(*event)) {
+        event->ignore();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 void Stepper::paintEvent(QPaintEvent* event) {

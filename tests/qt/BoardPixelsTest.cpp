@@ -1,11 +1,11 @@
 // The game's board through the adapter, pixel by pixel at the scales laptops
 // use: one width for every thin border and one for every box line.
 #include "board/FoMenu.h"
-#include "tests/qt/TestForms.h"
 #include "qt/DeviceLayout.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
 #include "qt/Twips.h"
+#include "tests/qt/TestForms.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

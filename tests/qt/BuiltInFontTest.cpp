@@ -2,11 +2,11 @@
 // Hungarian letters in both weights, the faces the game's Garamond resolves
 // to, a bold that keeps its weight at every scale, and help texts that have
 // air between their lines yet stay inside their labels.
-#include "tests/qt/TestForms.h"
-#include "ui/Hasznalat.h"
 #include "qt/DeviceLayout.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/TestForms.h"
+#include "ui/Hasznalat.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,8 +1,8 @@
 // Twips to screen pixels: lone edges to their nearest device pixel, shared
 // edges snapped once, and the pointer on the same grid.
-#include "tests/qt/TestForms.h"
 #include "qt/DeviceLayout.h"
 #include "qt/Twips.h"
+#include "tests/qt/TestForms.h"
 
 #include <array>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Which label a press and its click reach, and what takes no input.
-#include "tests/qt/TestForms.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/TestForms.h"
 
 #include <QMouseEvent>
 #include <QTest>

@@ -1,8 +1,8 @@
 // What the windowless controls look like, pixel by pixel.
-#include "tests/qt/TestForms.h"
 #include "qt/FontBook.h"
 #include "qt/IconImage.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/TestForms.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

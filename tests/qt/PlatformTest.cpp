@@ -1,7 +1,7 @@
 // Message boxes, modal showing, the end of the program and escaping failures.
-#include "tests/qt/TestForms.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/TestForms.h"
 
 #include <QAbstractButton>
 #include <QFontDatabase>

@@ -1,8 +1,8 @@
 // The real widgets: the focus cycle, the stepper's arrows and keys, and how
 // they follow the controls.
-#include "tests/qt/TestForms.h"
 #include "qt/FontBook.h"
 #include "qt/QtPlatform.h"
+#include "tests/qt/TestForms.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,6 +85,17 @@ TEST_F(Widgets, KeysStepThroughTheControl) {
     QTest::keyClick(&bar(), Qt::Key_Home);
     EXPECT_EQ(form.Stepper.Value, 1);
     EXPECT_EQ(form.changes, 4);
+}
+
+TEST_F(Widgets, KeypadKeysLeaveTheStepperAloneForTheScreenReader) {
+    bar().setFocus();
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}) {
+        QTest::keyClick(&bar(), k, Qt::KeypadModifier);
+    }
+    EXPECT_EQ(form.Stepper.Value, 1);
+    QTest::keyClick(&bar(), Qt::Key_Down);
+    EXPECT_EQ(form.Stepper.Value, 2);
+    EXPECT_EQ(form.changes, 1);
 }
 
 TEST_F(Widgets, TheWheelOverTheStepperChangesNothing) {

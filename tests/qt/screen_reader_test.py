@@ -78,7 +78,8 @@ check("no digit selected at the start", [],
       [b.name for b in digits if b.getState().contains(pyatspi.STATE_SELECTED)])
 check("the push buttons", ["Feladom", "Kilépés", "Használat"],
       [b.name for b in buttons if b not in digits])
-check("the steppers", [("Szint választása", 1.0), ("Feladvány választása", 1.0)],
+check("the steppers", [("Szint választása: Egyszerű", 1.0),
+                       ("Feladvány választása: Feladvány - 1", 1.0)],
       [(k.name, k.queryValue().currentValue) for k in kids if k.getRoleName() == "scroll bar"])
 fields = [k for k in kids if k.getRoleName() == "text"]
 check("the display fields, and no hidden one",
@@ -103,16 +104,39 @@ def on_event(event):
 
 pyatspi.Registry.registerEventListener(on_event, "object:property-change:accessible-name",
                                        "object:state-changed:selected",
-                                       "object:state-changed:enabled")
+                                       "object:state-changed:checked",
+                                       "object:state-changed:enabled",
+                                       "object:state-changed:focused",
+                                       "object:state-changed:showing")
 where = f"{empty // 9 + 1}. sor, {empty % 9 + 1}. oszlop: "
 expected = [
     ("object:state-changed:selected", "5", 1),
+    ("object:state-changed:checked", "5", 1),
+    ("object:state-changed:showing", "5 kiválasztva", 1),
     ("object:property-change:accessible-name", where + "üres, jegyzet számok: 5", 0),
     ("object:property-change:accessible-name", where + "5, megfejtés szám", 0),
 ]
+# Then the keyboard: F6 puts the focus on the first cell, the arrows move it,
+# each focus event carrying the cell's text; a digit is said with the cell.
+expected += [
+    ("object:state-changed:focused", "1. sor, 1. oszlop: 9, megadott szám", 1),
+    ("object:state-changed:focused", "1. sor, 2. oszlop: 3, megadott szám", 1),
+    ("object:state-changed:focused", where + "5, megfejtés szám", 1),
+    ("object:state-changed:showing", where + "üres", 1),
+    ("object:state-changed:checked", "7", 1),
+    ("object:state-changed:showing", "7 kiválasztva. " + where + "üres, jegyzet számok: 7", 1),
+    ("object:state-changed:showing", "Egyszerű, Feladvány - 2", 1),
+]
+
+
+def keys(*names):
+    return lambda: subprocess.run(["xdotool", "key", "--delay", "100", *names], check=True,
+                                  timeout=10)
+
+
 # Then the puzzle stepper's lower arrow: puzzle 2 makes the empty fourth cell
 # of the first row a given 7, which it tells by its name and its state.
-stepper = [k for k in kids if k.name == "Feladvány választása"][0]
+stepper = [k for k in kids if k.name.startswith("Feladvány választása")][0]
 fourth = grid.getAccessibleAt(0, 3)
 
 
@@ -128,6 +152,7 @@ expected += [
     ("object:state-changed:enabled", "1. sor, 4. oszlop: 7, megadott szám", 0),
 ]
 steps = [lambda: click(digits[4], 1), lambda: click(cell, 3), lambda: click(cell, 1),
+         keys("F6"), keys("Right"), keys("Right"), keys("5"), keys("ctrl+7"), keys("Escape"),
          lower_arrow]
 loop = GLib.MainLoop()
 
@@ -152,7 +177,10 @@ loop.run()
 for event in expected:
     check(f"heard {event[0]} from {event[1]!r}", True, event in heard)
 check("the cell reads as empty on the next puzzle", where + "üres", cell.name)
-check("digit 5 reads as selected", True, digits[4].getState().contains(pyatspi.STATE_SELECTED))
+state = digits[6].getState()
+check("digit 7 reads as selected, checked and pressed", (True, True, True),
+      tuple(state.contains(s) for s in (pyatspi.STATE_SELECTED, pyatspi.STATE_CHECKED,
+                                        pyatspi.STATE_PRESSED)))
 check("the stepped puzzle's number", "Feladvány - 2",
       [k for k in kids if k.name == "Feladvány sorszáma"][0].queryText().getText(0, -1))
 
