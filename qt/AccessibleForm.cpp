@@ -161,12 +161,17 @@ void AccessibleForm::announce(const form::Control& control) {
 }
 
 // Then the event is said once: what the form sums it up as, and the focused
-// cell as it now reads if the event changed it.
+// cell as it now reads if the event changed it. The sentence goes first: a
+// reader that falls behind drops what comes after a new puzzle's many changes.
 void AccessibleForm::announcePending() {
     const std::vector<AccessibleLabel*> items = std::move(pending_);
     const std::vector<const form::Control*> written = std::move(written_);
     pending_.clear();
     written_.clear();
+    const QString sentence = summary(written);
+    if (!sentence.isEmpty()) {
+        say(sentence);
+    }
     for (AccessibleLabel* item : items) {
         item->announceChange();
     }
@@ -177,10 +182,6 @@ void AccessibleForm::announcePending() {
                                               : nullptr) {
             stepper->announceChange();
         }
-    }
-    const QString sentence = summary(written);
-    if (!sentence.isEmpty()) {
-        say(sentence);
     }
 }
 
