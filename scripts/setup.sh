@@ -25,12 +25,11 @@ test=(
   # the fonts' checks
   fonts-ebgaramond
   python3-fonttools
-  # real windows under a virtual display
+  # real windows under a virtual display (tests/desktop)
   xvfb
   xauth
-  xdotool
   openbox
-  x11-utils
+  python3-xlib
   imagemagick
   weston
   qt6-wayland
