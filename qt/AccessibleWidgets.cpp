@@ -50,8 +50,12 @@ void AccessiblePushButton::doAction(const QString& name) {
 }
 
 AccessibleStepper::AccessibleStepper(Stepper& bar, FormView& view)
-    : QAccessibleWidget(&bar, QAccessible::ScrollBar), bar_(bar), view_(view),
-      toldName_(text(QAccessible::Name)) {}
+    : QAccessibleWidget(&bar, QAccessible::ScrollBar), bar_(bar), view_(view) {
+    // Made while the bar is being built, it does not know its text yet.
+    if (view_.controlOf(bar_) != nullptr) {
+        toldName_ = text(QAccessible::Name);
+    }
+}
 
 QString AccessibleStepper::text(QAccessible::Text t) const {
     if (t == QAccessible::Value) {
@@ -70,7 +74,9 @@ QString AccessibleStepper::text(QAccessible::Text t) const {
 
 void AccessibleStepper::announceChange() {
     const QString name = text(QAccessible::Name);
-    if (name != toldName_) {
+    if (toldName_.isNull()) {
+        toldName_ = name;
+    } else if (name != toldName_) {
         toldName_ = name;
         QAccessibleEvent event(this, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
