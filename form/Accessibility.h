@@ -39,6 +39,15 @@ struct Accessibility {
 
     // Labels read as text: their captions.
     std::vector<Label*> Texts;
+
+    // What a widget shows beside its name (a stepper: the text it steps), or "".
+    std::function<std::string(const Control&)> ValueText;
+    // What one event changed, said once whatever has the focus, given the
+    // controls it wrote and the push button clicked; "" for nothing to say.
+    std::function<std::string(const std::vector<const Control*>& written)> Summary;
+    // The keys that are in no focus cycle, told by the control that has the
+    // focus when the window opens.
+    std::string KeysHint;
 };
 
 } // namespace nonagra::form

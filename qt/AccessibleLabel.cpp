@@ -2,6 +2,8 @@
 
 #include "qt/DeviceLayout.h"
 #include "qt/FormView.h"
+#include "qt/LabelInput.h"
+#include "qt/ModalGuard.h"
 
 #include <QMetaObject>
 #include <QWidget>
@@ -58,8 +60,13 @@ QAccessible::State AccessibleLabel::state() const {
     state.invisible = !label_.Visible;
     state.disabled = !label_.Enabled;
     if (kind_ == Kind::Button) {
+        // A toggle button: the selected digit's is pressed (checked).
+        const bool on = seen().ButtonSelected && seen().ButtonSelected(label_);
+        state.checkable = true;
+        state.checked = on;
+        state.pressed = on;
         state.selectable = true;
-        state.selected = seen().ButtonSelected && seen().ButtonSelected(label_);
+        state.selected = on;
     }
     return state;
 }
@@ -109,8 +116,12 @@ QString AccessibleLabel::localizedActionDescription(const QString& name) const {
 
 // As the mouse does it: the press, then the click if the label still takes
 // input. Queued, because a handler may show a modal message box, and the
-// assistive tool waits for this call to return.
+// assistive tool waits for this call to return. Behind a modal window it does
+// nothing, then as when it is run.
 void AccessibleLabel::doAction(const QString& name) {
+    if (blockedByModal(view_)) {
+        return;
+    }
     for (const form::LabelAction& action : offered()) {
         if (QString::fromStdString(action.Name) != name) {
             continue;
@@ -118,10 +129,9 @@ void AccessibleLabel::doAction(const QString& name) {
         const short button = action.Button;
         QMetaObject::invokeMethod(
             &view_,
-            [&gate = view_.gate(), &label = label_, button] {
-                gate.deliver([&label, button] { label.press(button); });
-                if (label.takesInput()) {
-                    gate.deliver([&label] { label.click(); });
+            [&view = view_, &label = label_, button] {
+                if (!blockedByModal(view)) {
+                    pressAndClick(view.gate(), label, button);
                 }
             },
             Qt::QueuedConnection);
@@ -141,8 +151,11 @@ void AccessibleLabel::announceChange() {
     changed.disabled = now.disabled != toldState_.disabled;
     changed.invisible = now.invisible != toldState_.invisible;
     changed.selected = now.selected != toldState_.selected;
+    changed.checked = now.checked != toldState_.checked;
+    changed.pressed = now.pressed != toldState_.pressed;
     toldState_ = now;
-    if (changed.disabled || changed.invisible || changed.selected) {
+    if (changed.disabled || changed.invisible || changed.selected || changed.checked ||
+        changed.pressed) {
         QAccessibleStateChangeEvent event(this, changed);
         QAccessible::updateAccessibility(&event);
     }

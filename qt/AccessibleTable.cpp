@@ -8,7 +8,14 @@ namespace nonagra::qt {
 
 AccessibleCell::AccessibleCell(FormView& view, QAccessibleInterface& table, form::Label& label,
                                int row, int column)
-    : AccessibleLabel(view, table, label, Kind::Cell), row_(row), column_(column) {}
+    : AccessibleLabel(view, table, label, Kind::Cell), view_(view), row_(row), column_(column) {}
+
+QAccessible::State AccessibleCell::state() const {
+    QAccessible::State state = AccessibleLabel::state();
+    state.focusable = true;
+    state.focused = view_.onBoard() && &view_.cursor().current() == &label();
+    return state;
+}
 
 void* AccessibleCell::interface_cast(QAccessible::InterfaceType type) {
     if (type == QAccessible::TableCellInterface) {

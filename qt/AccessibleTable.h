@@ -15,6 +15,8 @@ public:
                    int column);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
+    // Every cell takes the keyboard; the current one has it while the board has.
+    QAccessible::State state() const override;
 
     bool isSelected() const override { return false; }
     QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
@@ -26,6 +28,7 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
+    FormView& view_;
     int row_;
     int column_;
 };

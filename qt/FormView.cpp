@@ -1,18 +1,25 @@
 #include "qt/FormView.h"
 
 #include "qt/AccessibleForm.h"
+#include "qt/BoardKeyMap.h"
+#include "qt/CellMark.h"
 #include "qt/Colours.h"
 #include "qt/Fit.h"
 #include "qt/FormPainter.h"
 #include "qt/Frame.h"
+#include "qt/LabelInput.h"
 #include "qt/Twips.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <ranges>
 
 namespace nonagra::qt {
@@ -36,7 +43,7 @@ short shiftCode(Qt::KeyboardModifiers modifiers) {
 FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
     : form_(form), gate_(gate), fonts_(fonts),
       zoom_(fittingZoom(widgetRect({0, 0, form.ClientWidth, form.ClientHeight}).size(), screen())),
-      widgets_(*this, gate, fonts, zoom_) {
+      widgets_(*this, gate, fonts, zoom_), cursor_(form.Accessible) {
     installAccessibleForms();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -44,11 +51,20 @@ FormView::FormView(form::Form& form, EventGate& gate, const FontBook& fonts)
     applyFrame(*this, form, zoom_);
     for (form::Control* control : form.widgets()) {
         widgets_.add(*control);
+        // A click is part of what its event changed, for assistive technology.
+        if (auto* button = qobject_cast<QPushButton*>(widgets_.widgetOf(*control))) {
+            connect(button, &QPushButton::clicked, this, [this, control] {
+                if (QAccessible::isActive()) {
+                    announceChange(*this, *control);
+                }
+            });
+        }
     }
     linkFocusChain();
     for (const form::Control* control : form.tabOrder()) {
         if (QWidget* widget = widgets_.widgetOf(*control)) {
             widget->setFocus();
+            widget->setAccessibleDescription(QString::fromStdString(form.Accessible.KeysHint));
             break;
         }
     }
@@ -150,6 +166,9 @@ void FormView::paintEvent(QPaintEvent* event) {
             draw.paint(*p.label, placed.toLogical(p.device), p.underLines);
         }
     }
+    if (onBoard()) {
+        paintCellMark(painter, placed, cursor_.current());
+    }
 }
 
 form::Label* FormView::labelAt(QPointF logical) const {
@@ -191,6 +210,87 @@ void FormView::mouseReleaseEvent(QMouseEvent* event) {
 // handles, so a double-click acts once, as the click before it did.
 void FormView::mouseDoubleClickEvent(QMouseEvent* event) {
     event->ignore();
+}
+
+void FormView::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves come here too; only F6 acts from there.
+    if (cursor_.usable() && event->key() == Qt::Key_F6 && !fromKeypad(*event)) {
+        onBoard() ? leaveBoard() : enterBoard();
+        return;
+    }
+    if (!onBoard()) {
+        event->ignore();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        leaveBoard();
+        return;
+    }
+    boardKey(qt::boardKey(*event));
+}
+
+void FormView::boardKey(const form::KeyStroke& stroke) {
+    if (stroke.key == form::BoardKey::Digit || stroke.key == form::BoardKey::Erase) {
+        for (const form::LabelInput& input : cursor_.inputFor(stroke)) {
+            pressAndClick(gate_, *input.label, input.button);
+        }
+        return;
+    }
+    const QRect before = rectOf(cursor_.current());
+    if (cursor_.move(stroke.key)) {
+        update(before);
+        repaintCurrentCell();
+        if (QAccessible::isActive()) {
+            focusCurrentCell(*this);
+        }
+    }
+}
+
+void FormView::repaintCurrentCell() {
+    update(rectOf(cursor_.current()));
+}
+
+void FormView::enterBoard() {
+    QWidget* focused = QApplication::focusWidget();
+    returnTo_ = focused != nullptr && focused->window() == this ? focused : nullptr;
+    setFocus(Qt::OtherFocusReason);
+}
+
+void FormView::leaveBoard() {
+    QWidget* back = returnTo_;
+    for (auto control = form_.tabOrder().begin();
+         back == nullptr && control != form_.tabOrder().end(); ++control) {
+        back = widgets_.widgetOf(**control);
+    }
+    if (back != nullptr) {
+        back->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+// Tab on the board goes back into the cycle where the player left it.
+bool FormView::focusNextPrevChild(bool next) {
+    if (onBoard()) {
+        leaveBoard();
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void FormView::focusInEvent(QFocusEvent* event) {
+    if (onBoard()) {
+        repaintCurrentCell();
+        if (QAccessible::isActive()) {
+            focusCurrentCell(*this);
+        }
+    }
+    QWidget::focusInEvent(event);
+}
+
+void FormView::focusOutEvent(QFocusEvent* event) {
+    if (cursor_.usable()) {
+        repaintCurrentCell();
+    }
+    QWidget::focusOutEvent(event);
 }
 
 void FormView::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/BoardKeys.h"
 #include "form/Form.h"
 #include "form/Label.h"
 #include "qt/DeviceLayout.h"
@@ -7,6 +8,7 @@
 #include "qt/FontBook.h"
 #include "qt/WidgetBridge.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QRegion>
 #include <QWidget>
@@ -26,6 +28,9 @@ public:
     form::Form& form() const { return form_; }
     EventGate& gate() const { return gate_; }
     QWidget* widgetOf(const form::Control& control) const { return widgets_.widgetOf(control); }
+    const form::Control* controlOf(const QWidget& widget) const {
+        return widgets_.controlOf(widget);
+    }
 
     // Called instead of closing when the window system asks to close the
     // window; without one, closing hides it.
@@ -43,6 +48,11 @@ public:
     // Below 1 where the window is drawn smaller than its form, to fit the screen.
     double zoom() const { return zoom_; }
 
+    // The keyboard on the board, outside the focus cycle: F6 goes there and
+    // back, Escape leaves, and leaving returns the focus where it was.
+    const form::BoardCursor& cursor() const { return cursor_; }
+    bool onBoard() const { return cursor_.usable() && hasFocus(); }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -51,6 +61,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void controlChanged(const form::Control& control) override;
@@ -58,6 +72,10 @@ private:
     double scale() const { return devicePixelRatioF() * zoom_; }
     QPointF toForm(QPointF logical) const { return logical / zoom_; }
     QRegion toForm(const QRegion& dirty) const;
+    void enterBoard();
+    void leaveBoard();
+    void boardKey(const form::KeyStroke& stroke);
+    void repaintCurrentCell();
 
     form::Form& form_;
     EventGate& gate_;
@@ -67,6 +85,8 @@ private:
     mutable std::optional<DeviceLayout> layout_;
     form::Label* pressed_ = nullptr;
     Qt::MouseButton pressedButton_ = Qt::NoButton;
+    form::BoardCursor cursor_;
+    QPointer<QWidget> returnTo_;
 };
 
 } // namespace nonagra::qt

@@ -1,8 +1,10 @@
 #include "qt/Stepper.h"
 
+#include "qt/BoardKeyMap.h"
 #include "qt/EdgeRing.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace nonagra::qt {
@@ -14,6 +16,14 @@ bool Stepper::event(QEvent* event) {
         return true;
     }
     return QScrollBar::event(event);
+}
+
+void Stepper::keyPressEvent(QKeyEvent* event) {
+    if (fromKeypad(*event)) {
+        event->ignore();
+        return;
+    }
+    QScrollBar::keyPressEvent(event);
 }
 
 void Stepper::paintEvent(QPaintEvent* event) {

@@ -136,6 +136,8 @@ void WidgetBridge::add(form::Control& control) {
 
 void WidgetBridge::create(form::Control& control) {
     QWidget* widget = make(host_, control, gate_, fonts_, zoom_);
+    // Known as the control's before anything asks assistive technology about it.
+    widgets_[&control] = widget;
     widget->setObjectName(QString::fromStdString(control.name()));
     if (!control.AccessibleName.empty()) {
         widget->setAccessibleName(QString::fromStdString(control.AccessibleName));
@@ -145,12 +147,20 @@ void WidgetBridge::create(form::Control& control) {
     widget->setFocusPolicy(Qt::NoFocus);
     widget->setVisible(control.Visible);
     widget->setEnabled(control.Enabled);
-    widgets_[&control] = widget;
 }
 
 QWidget* WidgetBridge::widgetOf(const form::Control& control) const {
     auto found = widgets_.find(&control);
     return found == widgets_.end() ? nullptr : found->second;
+}
+
+const form::Control* WidgetBridge::controlOf(const QWidget& widget) const {
+    for (const auto& [control, made] : widgets_) {
+        if (made == &widget) {
+            return control;
+        }
+    }
+    return nullptr;
 }
 
 WidgetBridge::Synced WidgetBridge::sync(const form::Control& control) {

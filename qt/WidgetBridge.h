@@ -26,6 +26,7 @@ public:
     void add(form::Control& control);
     Synced sync(const form::Control& control);
     QWidget* widgetOf(const form::Control& control) const;
+    const form::Control* controlOf(const QWidget& widget) const;
 
 private:
     QWidget& host_;

@@ -3,6 +3,8 @@
 
 #include "board/FoMenu.h"
 
+#include <algorithm>
+
 namespace nonagra::ui {
 
 namespace {
@@ -19,6 +21,13 @@ constexpr const char* LevelField = "Szint";
 constexpr const char* LevelStepper = "Szint választása";
 constexpr const char* NumberField = "Feladvány sorszáma";
 constexpr const char* NumberStepper = "Feladvány választása";
+
+constexpr const char* Selected = " kiválasztva";
+constexpr const char* NoneSelected = "Nincs kiválasztott szám";
+constexpr const char* SolutionShown = "Megoldás beírva";
+constexpr const char* Keys = "A játéktérre és vissza: F6. A játéktéren nyilak, Home, End: "
+                             "mező választása; 1-9: megfejtés szám; Ctrl+1-9: jegyzet szám; "
+                             "Delete: törlés; Escape: vissza.";
 
 const form::LabelAction AnswerAction{
     form::LeftButton, "Megfejtés szám",
@@ -45,6 +54,28 @@ std::string cellText(int cell, const std::string& caption, bool given,
         text += (n == 0 ? Notes : ", ") + notes[n];
     }
     return text;
+}
+
+std::string eventSummary(const FoMenu& menu, const std::vector<const form::Control*>& written) {
+    const auto wrote = [&written](const form::Control& control) {
+        return std::find(written.begin(), written.end(), &control) != written.end();
+    };
+    if (wrote(menu.FeladvanySzintMutato) || wrote(menu.UjFeladvanyMutato)) {
+        return menu.FeladvanySzintMutato.Text.get() + ", " + menu.UjFeladvanyMutato.Text.get();
+    }
+    if (wrote(menu.cmdFeladom)) {
+        return SolutionShown;
+    }
+    if (std::none_of(menu.SzamGomb.begin(), menu.SzamGomb.end(),
+                     [&wrote](const form::Label& button) { return wrote(button); })) {
+        return {};
+    }
+    for (const form::Label& button : menu.SzamGomb) {
+        if (button.BackColor == form::colours::Yellow) {
+            return button.Caption.get() + Selected;
+        }
+    }
+    return NoneSelected;
 }
 
 void describeMainWindow(FoMenu& menu) {
@@ -85,6 +116,20 @@ void describeMainWindow(FoMenu& menu) {
         return button.BackColor == form::colours::Yellow;
     };
     seen.ButtonAction = DigitAction;
+
+    seen.ValueText = [&menu](const form::Control& control) -> std::string {
+        if (&control == &menu.FeladvanySzintLepteto) {
+            return menu.FeladvanySzintMutato.Text;
+        }
+        if (&control == &menu.UjFeladvanyLepteto) {
+            return menu.UjFeladvanyMutato.Text;
+        }
+        return {};
+    };
+    seen.Summary = [&menu](const std::vector<const form::Control*>& written) {
+        return eventSummary(menu, written);
+    };
+    seen.KeysHint = Keys;
 }
 
 } // namespace nonagra::ui

@@ -30,7 +30,7 @@ def board_reads(session, main, theme, checks):
     for role, name, least in (("text", "Szint", 3), ("push button", "Feladom", 4.5)):
         picture = session.grab(caption_area(main.find(role, name).extents))
         checks.readable(f"{theme}: {name}", picture.ink(), picture.ground(), least)
-    stepper = main.find("scroll bar", "Szint választása").extents
+    stepper = main.find("scroll bar", "Szint választása: Egyszerű").extents
     arrow = session.grab(Rect(stepper.x + 2, stepper.y + 2, stepper.width - 4,
                               stepper.height // 2 - 2))
     checks.readable(f"{theme}: stepper arrow", arrow.ink(), arrow.ground(), 3)

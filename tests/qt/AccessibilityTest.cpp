@@ -9,6 +9,9 @@
 #include "ui/Hasznalat.h"
 
 #include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QDialog>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -98,7 +101,8 @@ TEST_F(Accessibility, TheWindowIsAFrameWithTheBoardTheDigitsAndNamedWidgets) {
     for (QAccessibleInterface* bar : childrenWith(QAccessible::ScrollBar)) {
         bars << bar->text(QAccessible::Name) + " " + bar->text(QAccessible::Value);
     }
-    EXPECT_EQ(bars, (QStringList{"Szint választása 1", "Feladvány választása 1"}));
+    EXPECT_EQ(bars, (QStringList{"Szint választása: Egyszerű 1",
+                                 "Feladvány választása: Feladvány - 1 1"}));
     // The hidden fields are not there at all; the two shown ones read their text.
     QStringList fields;
     for (QAccessibleInterface* field : childrenWith(QAccessible::EditableText)) {
@@ -123,7 +127,7 @@ TEST_F(Accessibility, EveryCellSaysWhereItIsAndWhatItHolds) {
                   given != 'x')
             << index;
         EXPECT_EQ(c.state().disabled, given != 'x') << index;
-        EXPECT_TRUE(c.state().focusable == 0) << "cells stay out of the focus cycle";
+        EXPECT_TRUE(c.state().focusable == 1 && c.state().focused == 0) << index;
     }
     // The window's own rectangle of a cell, on the screen.
     const QRect first = cell(1).rect();
@@ -157,6 +161,78 @@ TEST_F(Accessibility, ActionsAreTheMouseButtonsThroughTheSameHandlers) {
     EXPECT_TRUE(cell(1).actionInterface()->actionNames().isEmpty());
     act(cell(1), "Jegyzet szám");
     EXPECT_EQ(menu.EgerGomb, form::LeftButton) << "a press reached the handlers from a given";
+}
+
+TEST_F(Accessibility, OnTheBoardTheCurrentCellHasTheFocusAndDigitsAreToggles) {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_NE(root->focusChild(), &cell(1));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_EQ(root->focusChild(), &cell(1));
+    EXPECT_TRUE(cell(1).state().focused);
+    QTest::keyClick(&window, Qt::Key_Right);
+    EXPECT_EQ(root->focusChild(), &cell(2));
+    EXPECT_FALSE(cell(1).state().focused);
+    EXPECT_TRUE(cell(2).state().focused);
+
+    act(digitButton(6), "Kiválasztás");
+    const QAccessible::State six = digitButton(6).state();
+    EXPECT_TRUE(six.checkable && six.checked && six.pressed);
+    EXPECT_FALSE(digitButton(5).state().checked || digitButton(5).state().pressed);
+}
+
+TEST_F(Accessibility, AToolStepsTheSteppersAsTheArrowsDo) {
+    QAccessibleInterface& puzzle = *childrenWith(QAccessible::ScrollBar).at(1);
+    QAccessibleActionInterface& actions = *puzzle.actionInterface();
+    ASSERT_TRUE(actions.actionNames().contains(QAccessibleActionInterface::increaseAction()));
+    actions.doAction(QAccessibleActionInterface::increaseAction());
+    EXPECT_EQ(menu.UjFeladvanySzamlalo.Text.get(), "2");
+    EXPECT_EQ(puzzle.text(QAccessible::Name),
+              QStringLiteral("Feladvány választása: Feladvány - 2"));
+    QAccessibleValueInterface& value = *puzzle.valueInterface();
+    value.setCurrentValue(500);
+    EXPECT_EQ(menu.UjFeladvanyMutato.Text.get(), "Feladvány - 151");
+    EXPECT_EQ(value.currentValue().toInt(), 151);
+    value.setCurrentValue(0);
+    EXPECT_EQ(menu.UjFeladvanySzamlalo.Text.get(), "1");
+    actions.doAction(QAccessibleActionInterface::decreaseAction());
+    EXPECT_EQ(value.currentValue().toInt(), 1);
+
+    QAccessibleInterface& level = *childrenWith(QAccessible::ScrollBar).at(0);
+    level.valueInterface()->setCurrentValue(3);
+    EXPECT_EQ(level.text(QAccessible::Name), QStringLiteral("Szint választása: Nehéz"));
+    EXPECT_EQ(menu.FeladvanySzintSzamlalo.Text.get(), "3");
+}
+
+TEST_F(Accessibility, NothingActsBehindAModalWindow) {
+    const int empty = firstEmpty();
+    QAccessibleInterface* quit = nullptr;
+    for (QAccessibleInterface* button : childrenWith(QAccessible::Button)) {
+        if (button->text(QAccessible::Name) == QStringLiteral("Kilépés")) {
+            quit = button;
+        }
+    }
+    ASSERT_NE(quit, nullptr);
+    QAccessibleInterface& puzzle = *childrenWith(QAccessible::ScrollBar).at(1);
+    {
+        QDialog box;
+        box.setModal(true);
+        box.show();
+        ASSERT_EQ(QApplication::activeModalWidget(), &box);
+        act(digitButton(9), "Kiválasztás");
+        act(cell(empty), "Megfejtés szám");
+        act(*quit, "Press");
+        puzzle.actionInterface()->doAction(QAccessibleActionInterface::increaseAction());
+        puzzle.valueInterface()->setCurrentValue(7);
+        QApplication::processEvents();
+        EXPECT_EQ(menu.AktualisKijeloltSzam.Text.get(), "");
+        EXPECT_EQ(menu.Mezo[empty].Caption.get(), "");
+        EXPECT_EQ(menu.UjFeladvanySzamlalo.Text.get(), "1");
+        EXPECT_FALSE(platform.gate().closed());
+    }
+    // With the box gone the same action acts.
+    act(digitButton(9), "Kiválasztás");
+    EXPECT_EQ(menu.AktualisKijeloltSzam.Text.get(), "9");
 }
 
 TEST_F(Accessibility, TheHelpWindowIsAFrameReadParagraphByParagraph) {

@@ -87,6 +87,17 @@ TEST_F(Widgets, KeysStepThroughTheControl) {
     EXPECT_EQ(form.changes, 4);
 }
 
+TEST_F(Widgets, KeypadKeysLeaveTheStepperAloneForTheScreenReader) {
+    bar().setFocus();
+    for (Qt::Key k : {Qt::Key_Down, Qt::Key_PageDown, Qt::Key_End}) {
+        QTest::keyClick(&bar(), k, Qt::KeypadModifier);
+    }
+    EXPECT_EQ(form.Stepper.Value, 1);
+    QTest::keyClick(&bar(), Qt::Key_Down);
+    EXPECT_EQ(form.Stepper.Value, 2);
+    EXPECT_EQ(form.changes, 1);
+}
+
 TEST_F(Widgets, TheWheelOverTheStepperChangesNothing) {
     bar().setFocus();
     const QPointF at(10, 14);

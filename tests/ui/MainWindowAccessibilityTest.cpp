@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace nonagra::uitest {
 namespace {
@@ -42,6 +43,45 @@ TEST_F(MainWindowAccessibility, ACellSaysItsPlaceItsDigitAndItsNotes) {
     EXPECT_FALSE(seen.ButtonSelected(f.SzamGomb[4]));
     f.SzamGomb_Click(4);
     EXPECT_TRUE(seen.ButtonSelected(f.SzamGomb[4]));
+}
+
+struct Writes : form::FormObserver {
+    void controlChanged(const form::Control& control) override { all.push_back(&control); }
+    std::vector<const form::Control*> all;
+};
+
+TEST_F(MainWindowAccessibility, AnEventIsSummedUpInOneSentence) {
+    f.Form_Load();
+    Writes writes;
+    f.setObserver(&writes);
+    const auto summary = [&] {
+        std::string said = seen.Summary(writes.all);
+        writes.all.clear();
+        return said;
+    };
+    f.FeladvanySzintLepteto.Value = 2;
+    EXPECT_EQ(summary(), "Közepes, Feladvány - 1");
+    f.UjFeladvanyLepteto.Value = 12;
+    EXPECT_EQ(summary(), "Közepes, Feladvány - 12");
+    f.SzamGomb_Click(5);
+    EXPECT_EQ(summary(), "5 kiválasztva");
+    f.SzamGomb_Click(5);
+    EXPECT_EQ(summary(), "Nincs kiválasztott szám");
+    f.SzamGomb_Click(3);
+    summary();
+    int empty = 1;
+    while (!f.Mezo[empty].Caption.get().empty()) {
+        ++empty;
+    }
+    f.Mezo[empty].press(form::LeftButton);
+    f.Mezo[empty].click();
+    EXPECT_EQ(f.Mezo[empty].Caption.get(), "3");
+    EXPECT_EQ(summary(), "") << "a cell alone is said by the view that has it in focus";
+    // The view counts the click of a push button among what its event wrote.
+    f.cmdFeladom_Click();
+    writes.all.push_back(&f.cmdFeladom);
+    EXPECT_EQ(summary(), "Megoldás beírva");
+    f.setObserver(nullptr);
 }
 
 } // namespace
