@@ -144,6 +144,11 @@ class Rect:
     def inset(self, by):
         return Rect(self.x + by, self.y + by, self.width - 2 * by, self.height - 2 * by)
 
+    def contains(self, other):
+        return (self.x <= other.x and self.y <= other.y
+                and other.x + other.width <= self.x + self.width
+                and other.y + other.height <= self.y + self.height)
+
 
 def gap(a, b):
     """A 1-pixel Rect in the middle of the gap between two side-by-side or
