@@ -13,15 +13,11 @@ namespace nonagra::qt {
 
 AccessibleLabel::AccessibleLabel(FormView& view, QAccessibleInterface& parent, form::Label& label,
                                  Kind kind)
-    : view_(view), parent_(parent), label_(label), kind_(kind), toldName_(text(QAccessible::Name)),
+    : AccessibleLeaf(view, parent), label_(label), kind_(kind), toldName_(text(QAccessible::Name)),
       toldState_(state()) {}
 
 const form::Accessibility& AccessibleLabel::seen() const {
-    return view_.form().Accessible;
-}
-
-QWindow* AccessibleLabel::window() const {
-    return view_.windowHandle();
+    return view().form().Accessible;
 }
 
 QString AccessibleLabel::text(QAccessible::Text t) const {
@@ -36,11 +32,11 @@ QString AccessibleLabel::text(QAccessible::Text t) const {
 }
 
 QRect AccessibleLabel::rect() const {
-    const QRect drawn = view_.rectOf(label_);
+    const QRect drawn = view().rectOf(label_);
     if (drawn.isNull()) {
         return {};
     }
-    return {view_.mapToGlobal(drawn.topLeft()), drawn.size()};
+    return {view().mapToGlobal(drawn.topLeft()), drawn.size()};
 }
 
 QAccessible::Role AccessibleLabel::role() const {
@@ -119,7 +115,7 @@ QString AccessibleLabel::localizedActionDescription(const QString& name) const {
 // assistive tool waits for this call to return. Behind a modal window it does
 // nothing, then as when it is run.
 void AccessibleLabel::doAction(const QString& name) {
-    if (blockedByModal(view_)) {
+    if (blockedByModal(view())) {
         return;
     }
     for (const form::LabelAction& action : offered()) {
@@ -128,8 +124,8 @@ void AccessibleLabel::doAction(const QString& name) {
         }
         const short button = action.Button;
         QMetaObject::invokeMethod(
-            &view_,
-            [&view = view_, &label = label_, button] {
+            &view(),
+            [&view = view(), &label = label_, button] {
                 if (!blockedByModal(view)) {
                     pressAndClick(view.gate(), label, button);
                 }

@@ -2,20 +2,18 @@
 
 #include "form/Accessibility.h"
 #include "form/Label.h"
+#include "qt/AccessibleLeaf.h"
 
 #include <QAccessibleActionInterface>
-#include <QAccessibleInterface>
 #include <functional>
 #include <vector>
 
 namespace nonagra::qt {
 
-class FormView;
-
 // A label as assistive technology sees it: text, a button or a table cell, as
 // the form's accessibility description lists it. A label has no QObject, so
 // this object is registered with Qt by id and belongs to its parent's owner.
-class AccessibleLabel : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleLabel : public AccessibleLeaf, public QAccessibleActionInterface {
 public:
     enum class Kind { Text, Button, Cell };
 
@@ -25,16 +23,7 @@ public:
     // Tells assistive technology what changed since this was made or last told.
     void announceChange();
 
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override { return &parent_; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override;
     QAccessible::State state() const override;
@@ -50,8 +39,6 @@ private:
     const form::Accessibility& seen() const;
     std::vector<form::LabelAction> offered() const;
 
-    FormView& view_;
-    QAccessibleInterface& parent_;
     form::Label& label_;
     Kind kind_;
     QString toldName_;
