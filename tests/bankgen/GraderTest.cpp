@@ -9,15 +9,8 @@
 namespace bankgen {
 namespace {
 
+using testing::Open;
 using testing::Read;
-
-// A position with every cell open and every digit possible, from which a
-// test strikes candidates to build the one pattern it wants.
-Position Open() {
-    Position p;
-    p.cand.fill(kAllDigits);
-    return p;
-}
 
 void Strike(Position& p, int row, int col, int digit) {
     p.cand[row * 9 + col] &= static_cast<std::uint16_t>(~Bit(digit));

@@ -7,15 +7,8 @@
 namespace bankgen {
 namespace {
 
+using testing::Open;
 using testing::Read;
-
-// Every cell open with every digit possible; each test strikes candidates
-// to build the one pattern it wants, so nothing else applies.
-Position Open() {
-    Position p;
-    p.cand.fill(kAllDigits);
-    return p;
-}
 
 int At(int row, int col) {
     return row * 9 + col;

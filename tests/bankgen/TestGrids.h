@@ -1,6 +1,7 @@
 // Puzzles and grid transformations shared by the bankgen tests.
 #pragma once
 
+#include "tools/bankgen/Grader.h"
 #include "tools/bankgen/Grid.h"
 
 #include <string_view>
@@ -49,6 +50,14 @@ inline Grid Rename(Grid g, int shift) {
             v = static_cast<std::uint8_t>((v + shift - 1) % 9 + 1);
     }
     return g;
+}
+
+// Every cell open with every digit possible; a test strikes candidates to
+// build the one pattern it wants, so nothing else applies.
+inline Position Open() {
+    Position p;
+    p.cand.fill(kAllDigits);
+    return p;
 }
 
 } // namespace bankgen::testing
