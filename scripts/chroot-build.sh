@@ -5,7 +5,11 @@
 # the compiler's warnings and runs lintian (installed after the build, so that
 # nothing it pulls in can stand in for a missing build dependency).
 #
-# Usage: scripts/chroot-build.sh bookworm|trixie
+# Usage: scripts/chroot-build.sh bookworm|trixie [readme]
+#
+# With "readme", the same chroot then runs the README's two commands as root
+# on a fresh copy of the tree: scripts/test.sh, and scripts/play.sh, which
+# must build the game and end, with no display there, on its one-line failure.
 #
 # Needs root and debootstrap. The first run for a release makes its chroot with
 # debootstrap and keeps it as a tarball in $NONAGRA_CHROOT_CACHE (default
@@ -19,7 +23,12 @@ cd "$(dirname "$0")/.."
 release="${1:-}"
 case "$release" in
   bookworm | trixie) ;;
-  *) echo "usage: $0 bookworm|trixie" >&2; exit 2 ;;
+  *) echo "usage: $0 bookworm|trixie [readme]" >&2; exit 2 ;;
+esac
+readme="${2:-}"
+case "$readme" in
+  '' | readme) ;;
+  *) echo "usage: $0 bookworm|trixie [readme]" >&2; exit 2 ;;
 esac
 [ "$(id -u)" -eq 0 ] || { echo "$0: needs root for debootstrap and chroot" >&2; exit 1; }
 command -v debootstrap >/dev/null || { echo "$0: needs debootstrap (apt-get install debootstrap)" >&2; exit 1; }
@@ -52,8 +61,10 @@ tar -C "$root" -xf "$tarball"
 echo "deb $mirror $release main" >"$root/etc/apt/sources.list"
 echo "deb $mirror $release-updates main" >>"$root/etc/apt/sources.list"
 cp /etc/resolv.conf "$root/etc/resolv.conf"
-mkdir -p "$root/build/nonagra"
+mkdir -p "$root/build/nonagra" "$root/build/readme"
 git archive HEAD | tar -x -C "$root/build/nonagra"
+git archive HEAD | tar -x -C "$root/build/readme"
+rm -f "$out"/*.log "$out"/*.deb
 
 # Builds as a user, as Debian's build daemons do; root only installs packages.
 cat >"$root/build/run.sh" <<'EOF'
@@ -69,6 +80,16 @@ su builder -c 'cd /build/nonagra && DEB_BUILD_OPTIONS=parallel=2 nice dpkg-build
 apt-get install -y -q --no-install-recommends lintian
 su builder -c 'lintian --pedantic --info --fail-on error,warning /build/*.changes' \
   >/build/lintian.log 2>&1 || { cat /build/lintian.log; exit 1; }
+cat /build/lintian.log
+[ "$1" = readme ] || exit 0
+cd /build/readme
+unset LC_ALL
+scripts/test.sh >/build/test.log 2>&1 || { tail -n 60 /build/test.log; exit 1; }
+tail -n 3 /build/test.log
+play=0
+scripts/play.sh >/build/play.log 2>&1 </dev/null || play=$?
+tail -n 1 /build/play.log
+[ "$play" -eq 1 ] && tail -n 1 /build/play.log | grep -q '^nonagra: ' || { cat /build/play.log; exit 1; }
 EOF
 
 # A mount namespace of its own: /proc, /dev and /sys go when the run ends,
@@ -80,13 +101,13 @@ unshare --mount --propagation private bash -c '
   mount -t sysfs sys "$root/sys"
   mount --rbind /dev "$root/dev"
   mount -t tmpfs tmpfs "$root/dev/shm"
-  chroot "$root" bash /build/run.sh
-' bash "$root" || status=$?
+  chroot "$root" env -u DISPLAY -u WAYLAND_DISPLAY bash /build/run.sh "$2"
+' bash "$root" "$readme" || status=$?
 
 cp "$root"/build/*.deb "$root"/build/*.log "$out"/ 2>/dev/null || true
 seconds=$(($(date +%s) - start))
-warnings="$(grep -cE '(: warning: |^CMake Warning)' "$out/build.log" 2>/dev/null || true)"
-echo "$release: exit $status after ${seconds}s; compiler and CMake warnings: ${warnings:-?};" \
+warnings="$(grep -c ': warning: ' "$out/build.log" 2>/dev/null || true)"
+echo "$release: exit $status after ${seconds}s; compiler warnings: ${warnings:-?};" \
   "lintian: $(if [ -s "$out/lintian.log" ]; then wc -l <"$out/lintian.log"; else echo 0; fi) lines;" \
   "logs in $out"
 exit "$status"
