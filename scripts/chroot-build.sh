@@ -64,7 +64,7 @@ cp /etc/resolv.conf "$root/etc/resolv.conf"
 mkdir -p "$root/build/nonagra" "$root/build/readme"
 git archive HEAD | tar -x -C "$root/build/nonagra"
 git archive HEAD | tar -x -C "$root/build/readme"
-rm -f "$out"/*.log "$out"/*.deb
+rm -f "$out"/*.log "$out"/*.deb "$out"/*.changes
 
 # Builds as a user, as Debian's build daemons do; root only installs packages.
 cat >"$root/build/run.sh" <<'EOF'
@@ -78,7 +78,7 @@ chown -R builder: /build
 su builder -c 'cd /build/nonagra && DEB_BUILD_OPTIONS=parallel=2 nice dpkg-buildpackage -us -uc -b' \
   >/build/build.log 2>&1 || { tail -n 60 /build/build.log; exit 1; }
 apt-get install -y -q --no-install-recommends lintian
-su builder -c 'lintian --pedantic --info --fail-on error,warning /build/*.changes' \
+su builder -c 'bash /build/nonagra/packaging/lintian.sh /build/*.changes' \
   >/build/lintian.log 2>&1 || { cat /build/lintian.log; exit 1; }
 cat /build/lintian.log
 [ "$1" = readme ] || exit 0
@@ -104,7 +104,7 @@ unshare --mount --propagation private bash -c '
   chroot "$root" env -u DISPLAY -u WAYLAND_DISPLAY bash /build/run.sh "$2"
 ' bash "$root" "$readme" || status=$?
 
-cp "$root"/build/*.deb "$root"/build/*.log "$out"/ 2>/dev/null || true
+cp "$root"/build/*.deb "$root"/build/*.changes "$root"/build/*.log "$out"/ 2>/dev/null || true
 seconds=$(($(date +%s) - start))
 warnings="$(grep -c ': warning: ' "$out/build.log" 2>/dev/null || true)"
 echo "$release: exit $status after ${seconds}s; compiler warnings: ${warnings:-?};" \
