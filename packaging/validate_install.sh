@@ -17,7 +17,7 @@ desktop-file-validate "$share/applications/$id.desktop"
 grep -qx 'Name\[hu\]=Nonagra' "$share/applications/$id.desktop"
 grep -q '^Comment\[hu\]=' "$share/applications/$id.desktop"
 grep -qx 'Categories=Game;LogicGame;' "$share/applications/$id.desktop"
-appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml"
+bash "$(dirname "$0")/appstream-check.sh" validate "$share/metainfo/$id.metainfo.xml" >/dev/null
 for size in 16 32 48 64 128 256; do
     file "$share/icons/hicolor/${size}x${size}/apps/$id.png" |
         grep -q "PNG image data, $size x $size, 8-bit/color RGBA"
@@ -29,6 +29,10 @@ for page in "$mandir/man6/nonagra.6" "$mandir/hu/man6/nonagra.6"; do
     if command -v man >/dev/null; then
         warnings="$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$prefix/$page" 2>&1 >/dev/null)"
         [ -z "$warnings" ] || { echo "$page: $warnings"; exit 1; }
+    fi
+    # whatis reads the NAME line raw: an escape such as \(mu would vanish there.
+    if command -v lexgrog >/dev/null; then
+        LC_ALL=C.UTF-8 lexgrog "$prefix/$page" | grep -q ' 9 × 9' || { echo "$page: no 9 × 9 in whatis"; exit 1; }
     fi
 done
 grep -q 'SIL OPEN FONT LICENSE Version 1.1' "$share/doc/nonagra/OFL.txt"

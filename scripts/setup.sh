@@ -15,7 +15,8 @@ game=(
   libxcb1-dev
 )
 
-# One a line, so that adding a tool touches one line.
+# One a line, so that adding a tool touches one line. "a|b" takes the first of
+# a and b that the release has, where Debian 12 and 13 name a package apart.
 test=(
   # test programs and benchmarks
   libgtest-dev
@@ -41,8 +42,8 @@ test=(
   python3-gi
   gir1.2-atspi-2.0
   strace
-  # the icons' checks
-  libqt6svg6
+  # the icons' checks: Qt's SVG image plugin, a package of its own from Debian 13 on
+  'qt6-svg-plugins|libqt6svg6'
   # the installed files and the sources
   desktop-file-utils
   appstream
@@ -60,17 +61,45 @@ case "${1:-}" in
   *) echo "usage: $0 game|test" >&2; exit 2 ;;
 esac
 
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+known() {
+  apt-cache show "$1" >/dev/null 2>&1
+}
+
+# Whether an entry is installed: its first alternative that is installed or
+# that the release has decides. (Debian 13 still has libqt6svg6, without the
+# plugin.)
+satisfied() {
+  local choices p
+  IFS='|' read -r -a choices <<<"$1"
+  for p in "${choices[@]}"; do
+    if installed "$p"; then return 0; fi
+    if known "$p"; then return 1; fi
+  done
+  return 1
+}
+
 missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+for entry in "${packages[@]}"; do
+  satisfied "$entry" || missing+=("$entry")
 done
 
 if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+  names=()
+  for entry in "${missing[@]}"; do
+    IFS='|' read -r -a choices <<<"$entry"
+    name="${choices[0]}"
+    for p in "${choices[@]}"; do
+      if known "$p"; then name="$p"; break; fi
+    done
+    names+=("$name")
+  done
+  echo "Installing: ${names[*]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${names[@]}"
 fi
