@@ -1,15 +1,11 @@
 // The game's board through the adapter, pixel by pixel at the scales laptops
 // use: one width for every thin border and one for every box line.
-#include "board/FoMenu.h"
 #include "qt/DeviceLayout.h"
-#include "qt/FontBook.h"
-#include "qt/QtPlatform.h"
 #include "qt/Twips.h"
-#include "tests/qt/TestForms.h"
+#include "tests/qt/RealMainWindow.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
-#include <memory>
 #include <vector>
 
 namespace nonagra::qt::test {
@@ -36,7 +32,7 @@ std::vector<Stripe> blackRuns(const QImage& image, QPoint from, QPoint step, int
     return runs;
 }
 
-class Board : public ::testing::TestWithParam<double> {
+class Board : public ::testing::TestWithParam<double>, protected RealMainWindow {
 protected:
     QImage render(double dpr) {
         QImage image(window.size() * dpr, QImage::Format_RGB32);
@@ -44,14 +40,6 @@ protected:
         window.render(&image);
         return image;
     }
-
-    QApplication& app = application();
-    FontBook fonts;
-    // The form outlives the platform, whose window observes it.
-    std::unique_ptr<FoMenu> menuOwner;
-    QtPlatform platform{fonts};
-    FoMenu& menu = *(menuOwner = std::make_unique<FoMenu>(platform));
-    FormView& window = platform.view(menu);
 };
 
 // Along a row of cells and down a column of them: the frame line, two thin

@@ -1,20 +1,16 @@
 // The board from the keyboard, in the real main window: F6 there and back
 // outside the focus cycle, the current cell and its mark, and digits that
 // reach the cells as the mouse's clicks do.
-#include "board/FoMenu.h"
-#include "qt/FontBook.h"
-#include "qt/QtPlatform.h"
-#include "tests/qt/TestForms.h"
+#include "tests/qt/RealMainWindow.h"
 
 #include <QImage>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace nonagra::qt::test {
 namespace {
 
-class Keyboard : public ::testing::Test {
+class Keyboard : public ::testing::Test, protected RealMainWindow {
 protected:
     void SetUp() override {
         menu.Load();
@@ -29,13 +25,6 @@ protected:
         QTest::keyClick(focused(), k, modifiers);
     }
     QColor pixel(int x, int y) const { return window.grab().toImage().pixelColor(x, y); }
-
-    QApplication& app = application();
-    FontBook fonts;
-    std::unique_ptr<FoMenu> menuOwner;
-    QtPlatform platform{fonts};
-    FoMenu& menu = *(menuOwner = std::make_unique<FoMenu>(platform));
-    FormView& window = platform.view(menu);
 };
 
 TEST_F(Keyboard, F6GoesToTheBoardAndBackToTheControlThatHadTheFocus) {
