@@ -627,7 +627,9 @@ class Node:
 
     @property
     def role(self):
-        return self.accessible.getRoleName()
+        name = self.accessible.getRoleName()
+        # AT-SPI 2.5x (Debian 13) names a push button "button".
+        return "push button" if name == "button" else name
 
     @property
     def extents(self):
