@@ -3,6 +3,7 @@
 #include "app/CharacterType.h"
 #include "app/DisplayCheck.h"
 #include "app/FileLimit.h"
+#include "app/FontConfiguration.h"
 #include "app/GameFonts.h"
 #include "app/RuntimeDirectory.h"
 #include "app/SessionBus.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     nonagra::qt::useFusionWithLightPalette();
     QApplication::setApplicationName(QStringLiteral("Nonagra"));
     QApplication::setDesktopFileName(QStringLiteral("hu.nonagra.Nonagra"));
+    nonagra::app::loadFontConfiguration();
     try {
         const nonagra::qt::FontBook fonts = nonagra::app::gameFonts();
         // No control uses the toolkit's own font, yet text fields lay out

@@ -13,6 +13,7 @@ game=(
   pkgconf
   qt6-base-dev
   libxcb1-dev
+  libfontconfig-dev
 )
 
 # One a line, so that adding a tool touches one line. "a|b" takes the first of
