@@ -70,36 +70,34 @@ known() {
   apt-cache show "$1" >/dev/null 2>&1
 }
 
-# Whether an entry is installed: its first alternative that is installed or
-# that the release has decides. (Debian 13 still has libqt6svg6, without the
-# plugin.)
-satisfied() {
+# The package an entry stands for: its first alternative that is installed or
+# that the release has, else its first. (Debian 13 still has libqt6svg6,
+# without the plugin.)
+choose() {
   local choices p
   IFS='|' read -r -a choices <<<"$1"
   for p in "${choices[@]}"; do
-    if installed "$p"; then return 0; fi
-    if known "$p"; then return 1; fi
+    if installed "$p" || known "$p"; then
+      echo "$p"
+      return
+    fi
   done
-  return 1
+  echo "${choices[0]}"
 }
 
 missing=()
 for entry in "${packages[@]}"; do
-  satisfied "$entry" || missing+=("$entry")
+  installed "$(choose "$entry")" || missing+=("$entry")
 done
 
 if ((${#missing[@]})); then
   sudo=""
   if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
   $sudo apt-get update
+  # Chosen again: before the update, a fresh machine knows no package.
   names=()
   for entry in "${missing[@]}"; do
-    IFS='|' read -r -a choices <<<"$entry"
-    name="${choices[0]}"
-    for p in "${choices[@]}"; do
-      if known "$p"; then name="$p"; break; fi
-    done
-    names+=("$name")
+    names+=("$(choose "$entry")")
   done
   echo "Installing: ${names[*]}"
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${names[@]}"
