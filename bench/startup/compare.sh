@@ -47,14 +47,7 @@ figures="$(
     done
 )"
 echo "== $rounds rounds, no bus, load average $load0 before, $(cut -d' ' -f1-3 /proc/loadavg) after"
-echo "$figures" | awk '
-    function median(list,   n, v, i, j, t) {
-        n = split(list, v, " ")
-        for (i = 2; i <= n; i++) for (j = i; j > 1 && v[j - 1] + 0 > v[j] + 0; j--) {
-            t = v[j]; v[j] = v[j - 1]; v[j - 1] = t
-        }
-        return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
-    }
+echo "$figures" | awk "$(cat "$root/bench/startup/median.awk")"'
     NF == 4 { ms[$1] = ms[$1] " " $2; cpu[$1] = cpu[$1] " " $3; kb[$1] = kb[$1] " " $4 }
     END {
         b1 = median(ms["bare"]); b2 = median(cpu["bare"]); b3 = median(kb["bare"])

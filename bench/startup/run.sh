@@ -67,14 +67,7 @@ run() { # name bare-environment...
     {
         echo "${bareMs[*]}"; echo "${gameMs[*]}"; echo "${bareCpu[*]}"; echo "${gameCpu[*]}"
         echo "${bareKb[*]}"; echo "${gameKb[*]}"
-    } | awk '
-        function median(line,   n, v, i, j, t) {
-            n = split(line, v, " ")
-            for (i = 2; i <= n; i++) for (j = i; j > 1 && v[j - 1] + 0 > v[j] + 0; j--) {
-                t = v[j]; v[j] = v[j - 1]; v[j - 1] = t
-            }
-            return n % 2 ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
-        }
+    } | awk "$(cat "$root/bench/startup/median.awk")"'
         { m[NR] = median($0) }
         END {
             printf "   medians: bare %.1f ms first frame, %.1f ms CPU, %.1f MB peak RSS\n", m[1], m[3], m[5] / 1024
@@ -90,7 +83,7 @@ run "no bus" DBUS_SESSION_BUS_ADDRESS=disabled:
 if command -v dbus-run-session >/dev/null; then
     # The run goes on inside the session; its functions come along.
     export -f run
-    export watch bare game rounds
+    export watch bare game rounds root
     dbus-run-session -- bash -c 'run "bus (dbus-run-session)"'
 else
     echo "== bus: skipped, dbus-run-session is missing"
